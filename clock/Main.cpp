@@ -1,0 +1,101 @@
+#include "Main.h"
+
+#include "BoardClock.h"
+#include "Settings.h"
+#include "toolkit/DateTime.h"
+#include "toolkit/NumberText.h"
+#include "toolkit/Registry.h"
+#include "toolkit/Text.h"
+
+TForm1* Form1;
+
+namespace {
+
+const FormTable<TForm1> form1Table{
+    {
+        FORM_MEMBER(TForm1, Panela1), FORM_MEMBER(TForm1, Panelb1), FORM_MEMBER(TForm1, Panelc1),
+        FORM_MEMBER(TForm1, Paneld1), FORM_MEMBER(TForm1, Panele1), FORM_MEMBER(TForm1, Panelf1),
+        FORM_MEMBER(TForm1, Panela2), FORM_MEMBER(TForm1, Panelb2), FORM_MEMBER(TForm1, Panelc2),
+        FORM_MEMBER(TForm1, Paneld2), FORM_MEMBER(TForm1, Panele2), FORM_MEMBER(TForm1, Panelf2),
+        FORM_MEMBER(TForm1, Panela3), FORM_MEMBER(TForm1, Panelb3), FORM_MEMBER(TForm1, Panelc3),
+        FORM_MEMBER(TForm1, Paneld3), FORM_MEMBER(TForm1, Panele3), FORM_MEMBER(TForm1, Panelf3),
+        FORM_MEMBER(TForm1, Timer1),
+    },
+    {
+        FORM_HANDLER(TForm1, Timer1Timer),
+    },
+};
+
+} // namespace
+
+TForm1::TForm1(TComponent* Owner) : TForm(Owner)
+{
+    LoadForm("Main", form1Table);
+
+    TRegIniFile store(SettingsKey);
+    startx = store.ReadInteger("startxHV", 390);
+    starty = store.ReadInteger("startyHV", 360);
+    citya = store.ReadString("cityaHV", "東京");
+    cityb = store.ReadString("citybHV", "ロンドン");
+    cityc = store.ReadString("citycHV", "パリ");
+    cityd = store.ReadString("citydHV", "ﾆｭｰﾖｰｸ");
+    citye = store.ReadString("cityeHV", "ｻﾝﾌﾗﾝｼｽｺ");
+    cityf = store.ReadString("cityfHV", "シカゴ");
+    zisaa = store.ReadInteger("zisaaHV", 0);
+    zisab = store.ReadInteger("zisabHV", -9);
+    zisac = store.ReadInteger("zisacHV", -8);
+    zisad = store.ReadInteger("zisadHV", -14);
+    zisae = store.ReadInteger("zisaeHV", -17);
+    zisaf = store.ReadInteger("zisafHV", -15);
+    dstb = store.ReadBool("dstbHV", false);
+    dstc = store.ReadBool("dstcHV", false);
+    dstd = store.ReadBool("dstdHV", false);
+    dste = store.ReadBool("dsteHV", false);
+    dstf = store.ReadBool("dstfHV", false);
+
+    SetBounds(startx, starty, Width(), Height());
+}
+
+void TForm1::Timer1Timer(TObject*)
+{
+    TDateTime today = Date();
+    TDateTime now = Time();
+
+    Panela1->SetCaption(citya);
+    Panelb1->SetCaption(cityb);
+    Panelc1->SetCaption(cityc);
+    Paneld1->SetCaption(cityd);
+    Panele1->SetCaption(citye);
+    Panelf1->SetCaption(cityf);
+
+    dsthb = dstb ? 1 : 0;
+    dsthc = dstc ? 1 : 0;
+    dsthd = dstd ? 1 : 0;
+    dsthe = dste ? 1 : 0;
+    dsthf = dstf ? 1 : 0;
+
+    datea = HomeDate(DateToStr(today));
+    timea = HomeTime(TimeToStr(now));
+    Panela2->SetCaption(datea);
+    Panela3->SetCaption(timea);
+
+    ShowSlot(zisab, dsthb, hourb, Panelb2, Panelb3);
+    ShowSlot(zisac, dsthc, hourc, Panelc2, Panelc3);
+    ShowSlot(zisad, dsthd, hourd, Paneld2, Paneld3);
+    ShowSlot(zisae, dsthe, houre, Panele2, Panele3);
+    ShowSlot(zisaf, dsthf, hourf, Panelf2, Panelf3);
+}
+
+void TForm1::ShowSlot(int zisa, int dsth, std::string& hourText, TPanel* datePanel, TPanel* timePanel)
+{
+    datePanel->SetCaption(datea);
+    houra = Copy(timea, 1, 2);
+    // A home hour that is not a number (a time format with the day period in
+    // front) stops the tick here; the next tick tries again.
+    DayWrap wrapped = WrapDay(StrToInt(houra) + zisa - zisaa + dsth);
+    hour = wrapped.hour;
+    if (!wrapped.mark.empty())
+        datePanel->SetCaption(wrapped.mark);
+    hourText = IntToStr(hour);
+    timePanel->SetCaption(hourText + Copy(timea, 3, 3));
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The clock board: six places of the world, redrawn once a second.
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Forms.h"
+
+#include <string>
+
+class TForm1 : public TForm {
+public:
+    TPanel* Panela1;
+    TPanel* Panelb1;
+    TPanel* Panelc1;
+    TPanel* Paneld1;
+    TPanel* Panele1;
+    TPanel* Panelf1;
+    TPanel* Panela2;
+    TPanel* Panelb2;
+    TPanel* Panelc2;
+    TPanel* Paneld2;
+    TPanel* Panele2;
+    TPanel* Panelf2;
+    TPanel* Panela3;
+    TPanel* Panelb3;
+    TPanel* Panelc3;
+    TPanel* Paneld3;
+    TPanel* Panele3;
+    TPanel* Panelf3;
+    TTimer* Timer1;
+
+    void Timer1Timer(TObject* Sender);
+
+    explicit TForm1(TComponent* Owner);
+
+    // The six city slots a to f, slot a the home city; the settings dialog
+    // edits them and the next tick shows the change.
+    std::string citya, cityb, cityc, cityd, citye, cityf;
+    // The working texts of the tick.
+    std::string datea;
+    std::string timea;
+    std::string hourb, hourc, hourd, houre, hourf;
+    std::string houra;
+    int hour = 0;
+    // Hour offsets on one common scale; a slot shows the home time moved by
+    // its offset less slot a's.
+    int zisaa, zisab, zisac, zisad, zisae, zisaf;
+    // 1 while the slot keeps summer time, recomputed at every tick.
+    int dsthb = 0, dsthc = 0, dsthd = 0, dsthe = 0, dsthf = 0;
+    // The board's saved left and top, screen pixels.
+    int startx, starty;
+    bool dstb, dstc, dstd, dste, dstf;
+
+private:
+    // Step 7 of the tick for one of slots b to f.
+    void ShowSlot(int zisa, int dsth, std::string& hourText, TPanel* datePanel, TPanel* timePanel);
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,212 @@
+#include "Driver.h"
+
+Program::Program(const std::wstring& exeName)
+{
+    std::wstring path = DriverFolder() + exeName;
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, DriverFolder().c_str(),
+                   &startup, &info_);
+}
+
+Program::~Program()
+{
+    if (!info_.hProcess)
+        return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+long Program::WaitForExit(DWORD milliseconds)
+{
+    if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+std::wstring DriverFolder()
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    const std::wstring* className;
+    const std::wstring* caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectTopLevel(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[128];
+    GetClassNameW(window, className, 128);
+    if (owner == search->processId && IsWindowVisible(window) && *search->className == className &&
+        WindowText(window) == *search->caption)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+struct ChildSearch {
+    HWND parent;
+    const std::wstring* className;
+    std::vector<ChildWindow> found;
+};
+
+BOOL CALLBACK collectChild(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(parameter);
+    wchar_t className[128];
+    GetClassNameW(window, className, 128);
+    if (GetParent(window) != search->parent || *search->className != className)
+        return TRUE;
+    ChildWindow child{window, {}};
+    GetWindowRect(window, &child.bounds);
+    MapWindowPoints(HWND_DESKTOP, search->parent, reinterpret_cast<POINT*>(&child.bounds), 2);
+    search->found.push_back(child);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId, const std::wstring& className, const std::wstring& caption)
+{
+    Search search{processId, &className, &caption, {}};
+    EnumWindows(collectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(DWORD processId, const std::wstring& className, const std::wstring& caption, DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::vector<HWND> found = TopLevelWindows(processId, className, caption);
+        if (!found.empty())
+            return found.front();
+        if (GetTickCount() - start > milliseconds)
+            return nullptr;
+        Sleep(10);
+    }
+}
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[512];
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                             &length))
+        return L"<no answer>";
+    return std::wstring(text, length);
+}
+
+std::vector<ChildWindow> ChildWindows(HWND parent, const std::wstring& className)
+{
+    ChildSearch search{parent, &className, {}};
+    EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top)
+{
+    for (const ChildWindow& child : children)
+        if (child.bounds.left == left && child.bounds.top == top)
+            return child.handle;
+    return nullptr;
+}
+
+void PressOk(HWND messageBox)
+{
+    PostMessageW(messageBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+std::wstring MessageBoxText(HWND messageBox)
+{
+    // The message is the static control of id 0xFFFF.
+    HWND text = GetDlgItem(messageBox, 0xFFFF);
+    return text ? WindowText(text) : L"";
+}
+
+void SaveScreenshot(HWND window, const std::wstring& name)
+{
+    // Give a window that has just appeared the time to paint.
+    Sleep(300);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
+    std::vector<BYTE> pixels(stride * static_cast<DWORD>(height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::wstring folder = DriverFolder() + L"screenshots\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    HANDLE out = CreateFileW((folder + name + L".bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(out, &file, sizeof file, &written, nullptr);
+    WriteFile(out, &header, sizeof header, &written, nullptr);
+    WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    CloseHandle(out);
+}
+
+void SetUserString(const std::wstring& key, const std::wstring& name, const std::wstring& value)
+{
+    RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void SetUserDword(const std::wstring& key, const std::wstring& name, DWORD value)
+{
+    RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_DWORD, &value, sizeof value);
+}
+
+std::wstring UserString(const std::wstring& key, const std::wstring& name)
+{
+    wchar_t value[512] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+        return L"<missing>";
+    return value;
+}
+
+void DeleteUserKey(const std::wstring& key)
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
+}

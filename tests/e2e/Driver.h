@@ -1,0 +1,59 @@
+#pragma once
+// Drives horavel.exe from outside, as a user would: starts it, finds its
+// windows, reads them, presses buttons and takes screenshots.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// A program started from the folder of the driver.
+class Program {
+public:
+    explicit Program(const std::wstring& exeName);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HANDLE Process() const { return info_.hProcess; }
+    DWORD Id() const { return info_.dwProcessId; }
+    // Waits for the program to end; its exit code, or -1 when it did not end in time.
+    long WaitForExit(DWORD milliseconds);
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The folder of the running driver, with a trailing backslash.
+std::wstring DriverFolder();
+
+// A visible top-level window of the process with this class and caption, or
+// nullptr when none has appeared in time.
+HWND WaitForWindow(DWORD processId, const std::wstring& className, const std::wstring& caption, DWORD milliseconds);
+// Every visible top-level window of the process with this class and caption.
+std::vector<HWND> TopLevelWindows(DWORD processId, const std::wstring& className, const std::wstring& caption);
+
+std::wstring WindowText(HWND window);
+
+struct ChildWindow {
+    HWND handle;
+    RECT bounds; // in the parent's client coordinates
+};
+std::vector<ChildWindow> ChildWindows(HWND parent, const std::wstring& className);
+
+// The child window at a position of the parent's client area, or nullptr.
+HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top);
+
+// Presses the OK button of a message box.
+void PressOk(HWND messageBox);
+// The message text of a message box.
+std::wstring MessageBoxText(HWND messageBox);
+
+// Saves the screen's pixels under the window, as a 24-bit BMP next to the driver
+// in the folder "screenshots".
+void SaveScreenshot(HWND window, const std::wstring& name);
+
+// A string value under HKEY_CURRENT_USER, or deleting a whole key.
+void SetUserString(const std::wstring& key, const std::wstring& name, const std::wstring& value);
+void SetUserDword(const std::wstring& key, const std::wstring& name, DWORD value);
+std::wstring UserString(const std::wstring& key, const std::wstring& name);
+void DeleteUserKey(const std::wstring& key);

@@ -1,0 +1,126 @@
+#include "WineFixture.h"
+
+#include "toolkit/Codepage.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Forms.h"
+
+const wchar_t* const WineTest::KeyPath = L"Software\\Horavel";
+
+void WineTest::SetUp()
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, KeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, KeyPath);
+    Application->Initialize();
+    Application->SetTitle("Horavel");
+    Application->ErrorDisplay = [this](const std::string& text) { errors.push_back(text); };
+    SetMoment(2000, 1, 21, 10, 20);
+}
+
+void WineTest::TearDown()
+{
+    while (!Application->Components().empty())
+        delete Application->Components().back();
+    for (auto it = savedFormats_.rbegin(); it != savedFormats_.rend(); ++it)
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, it->first, it->second.c_str());
+    SetClock({});
+    Application->ErrorDisplay = {};
+}
+
+void WineTest::SetMoment(int year, int month, int day, int hour, int minute, int second)
+{
+    TDateTime moment{year, month, day, hour, minute, second, 0};
+    SetClock([moment] { return moment; });
+}
+
+void WineTest::SetUserFormat(LCTYPE item, const std::wstring& format)
+{
+    wchar_t previous[80];
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, item, previous, 80);
+    savedFormats_.emplace_back(item, previous);
+    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, item, format.c_str()));
+}
+
+namespace {
+
+HKEY openKey()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, WineTest::KeyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+HKEY createKey()
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, WineTest::KeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    return key;
+}
+
+} // namespace
+
+bool KeyExists()
+{
+    HKEY key = openKey();
+    if (key)
+        RegCloseKey(key);
+    return key != nullptr;
+}
+
+std::vector<std::wstring> StoredNames()
+{
+    std::vector<std::wstring> names;
+    HKEY key = openKey();
+    if (!key)
+        return names;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, length);
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+std::optional<StoredValue> Stored(const std::wstring& name)
+{
+    HKEY key = openKey();
+    if (!key)
+        return std::nullopt;
+    StoredValue value{};
+    wchar_t data[512] = {};
+    DWORD bytes = sizeof data - sizeof(wchar_t);
+    LONG result = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(data), &bytes);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        return std::nullopt;
+    value.text = data;
+    return value;
+}
+
+void StoreString(const std::wstring& name, const std::wstring& text)
+{
+    HKEY key = createKey();
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+void StoreDword(const std::wstring& name, DWORD value)
+{
+    HKEY key = createKey();
+    RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+std::string WindowText(const TControl& control)
+{
+    auto* windowed = dynamic_cast<const TWinControl*>(&control);
+    if (!windowed || !windowed->Handle())
+        return "<no window>";
+    wchar_t text[256];
+    int length = GetWindowTextW(windowed->Handle(), text, 256);
+    return AnsiFromWide(std::wstring(text, static_cast<std::size_t>(length)));
+}

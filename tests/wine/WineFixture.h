@@ -1,0 +1,48 @@
+#pragma once
+// In-process tests of the real windows under Wine: each test starts from an
+// empty settings key, a fixed clock and an error display that records.
+#include "toolkit/DateTime.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class TControl;
+
+class WineTest : public testing::Test {
+public:
+    static const wchar_t* const KeyPath;
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Sets the fixed clock the windows read.
+    void SetMoment(int year, int month, int day, int hour, int minute, int second = 0);
+    // Replaces the user's short date or long time format until the test ends.
+    void SetUserFormat(LCTYPE item, const std::wstring& format);
+
+    // The texts the error display would have shown, in order.
+    std::vector<std::string> errors;
+
+private:
+    std::vector<std::pair<LCTYPE, std::wstring>> savedFormats_;
+};
+
+// The settings key as the registry holds it, for arranging and checking values.
+struct StoredValue {
+    DWORD type;
+    std::wstring text; // a string value's UTF-16 text, up to its first zero
+};
+bool KeyExists();
+std::vector<std::wstring> StoredNames();
+std::optional<StoredValue> Stored(const std::wstring& name);
+void StoreString(const std::wstring& name, const std::wstring& text);
+void StoreDword(const std::wstring& name, DWORD value);
+
+// What a control's real window shows, in Shift-JIS like the program's texts.
+std::string WindowText(const TControl& control);

@@ -1,0 +1,252 @@
+#include "Controls.h"
+
+#include "Codepage.h"
+#include "Exceptions.h"
+#include "FormReader.h"
+#include "Forms.h"
+#include "Native.h"
+
+#include <algorithm>
+
+// ---- TControl
+
+TControl::TControl(TComponent* Owner) : TComponent(Owner) {}
+
+TControl::~TControl()
+{
+    if (parent_)
+        parent_->controls_.erase(std::remove(parent_->controls_.begin(), parent_->controls_.end(), this),
+                                 parent_->controls_.end());
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    RecordBounds(left, top, width, height);
+    BoundsChanged();
+}
+
+void TControl::RecordBounds(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+void TControl::SetCaption(const std::string& caption)
+{
+    caption_ = caption;
+    TextChanged();
+}
+
+void TControl::SetColor(TColor color)
+{
+    color_ = color;
+    AppearanceChanged();
+}
+
+const TFont& TControl::Font() const
+{
+    return parentFont_ && parent_ ? parent_->Font() : font_;
+}
+
+void TControl::SetFont(const TFont& font)
+{
+    font_ = font;
+    parentFont_ = false;
+    AppearanceChanged();
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    parent_ = parent;
+    parent_->controls_.push_back(this);
+}
+
+bool TControl::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    const std::string& name = property.name;
+    const FormValue& value = property.value;
+    if (name == "Left")
+        SetLeft(value.AsInt());
+    else if (name == "Top")
+        SetTop(value.AsInt());
+    else if (name == "Width")
+        SetBounds(left_, top_, value.AsInt(), height_);
+    else if (name == "Height")
+        SetBounds(left_, top_, width_, value.AsInt());
+    else if (name == "Caption")
+        SetCaption(value.AsText());
+    else if (name == "Color") {
+        std::optional<TColor> color = value.kind == FormValue::Kind::Number
+                                          ? std::optional<TColor>(static_cast<TColor>(value.number))
+                                          : ColorFromName(value.AsIdentifier());
+        if (!color)
+            throw EFormError("unknown colour " + value.text);
+        SetColor(*color);
+    } else if (name == "ParentFont") {
+        parentFont_ = value.AsBool();
+    } else if (name.rfind("Font.", 0) == 0) {
+        TFont font = Font();
+        std::string field = name.substr(5);
+        if (field == "Name")
+            font.Name = value.AsText();
+        else if (field == "Height")
+            font.Height = value.AsInt();
+        else if (field == "Color") {
+            std::optional<TColor> color = ColorFromName(value.AsIdentifier());
+            if (!color)
+                throw EFormError("unknown colour " + value.text);
+            font.Color = *color;
+        } else if (field == "Charset") {
+            std::optional<int> charset = value.kind == FormValue::Kind::Number ? std::optional<int>(value.AsInt())
+                                                                               : CharsetFromName(value.AsIdentifier());
+            if (!charset)
+                throw EFormError("unknown character set " + value.text);
+            font.Charset = *charset;
+        } else if (field == "Style") {
+            font.Bold = font.Italic = font.Underline = font.StrikeOut = false;
+            for (const std::string& style : value.AsSet()) {
+                if (style == "fsBold")
+                    font.Bold = true;
+                else if (style == "fsItalic")
+                    font.Italic = true;
+                else if (style == "fsUnderline")
+                    font.Underline = true;
+                else if (style == "fsStrikeOut")
+                    font.StrikeOut = true;
+                else
+                    throw EFormError("unknown font style " + style);
+            }
+        } else {
+            return false;
+        }
+        SetFont(font);
+    } else {
+        return TComponent::SetProperty(property, handlers);
+    }
+    return true;
+}
+
+// ---- TWinControl
+
+TWinControl::TWinControl(TComponent* Owner) : TControl(Owner) {}
+
+TWinControl::~TWinControl()
+{
+    if (handle_) {
+        HWND window = handle_;
+        if (systemProc_)
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        handle_ = nullptr;
+        DestroyWindow(window);
+    }
+    if (fontHandle_)
+        DeleteObject(fontHandle_);
+}
+
+void TWinControl::CreateHandle()
+{
+    WindowParams params = CreateParams();
+    fontHandle_ = CreateFontHandle(Font());
+    if (params.ownClass)
+        RegisterOwnClass(params.className);
+    HWND window = CreateWindowExW(params.exStyle, params.className.c_str(), WideFromAnsi(caption_).c_str(),
+                                  params.style, Left(), Top(), Width(), Height(), params.parent, nullptr,
+                                  ModuleInstance(), this);
+    if (!window)
+        throw Exception("cannot create the window of " + Name);
+    if (!params.ownClass) {
+        handle_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        systemProc_ = reinterpret_cast<void*>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWindowProc)));
+    }
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
+    for (TControl* control : controls_)
+        if (auto* windowed = dynamic_cast<TWinControl*>(control))
+            windowed->CreateHandle();
+}
+
+std::intptr_t TWinControl::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED) {
+        // Keep the stored bounds equal to the window's, whoever moved it.
+        RECT rect;
+        GetWindowRect(handle_, &rect);
+        if (HWND parent = GetParent(handle_); parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
+            MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+        RecordBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+std::intptr_t TWinControl::DefaultHandler(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (systemProc_)
+        return CallWindowProcW(reinterpret_cast<WNDPROC>(systemProc_), handle_, message, wParam, lParam);
+    return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+std::string TWinControl::GetText() const
+{
+    if (!handle_)
+        return caption_;
+    int length = GetWindowTextLengthW(handle_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(handle_, text.data(), length + 1)));
+    return AnsiFromWide(text);
+}
+
+void TWinControl::BoundsChanged()
+{
+    if (handle_)
+        SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::TextChanged()
+{
+    if (!handle_)
+        return;
+    SetWindowTextW(handle_, WideFromAnsi(caption_).c_str());
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::AppearanceChanged()
+{
+    if (!handle_)
+        return;
+    HFONT previous = fontHandle_;
+    fontHandle_ = CreateFontHandle(Font());
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
+    DeleteObject(previous);
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+// ---- the window procedure of every toolkit window
+
+struct WindowProcedures {
+    static LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_NCCREATE && !control) {
+            control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+            control->handle_ = window;
+        }
+        if (!control)
+            return DefWindowProcW(window, message, wParam, lParam);
+        LRESULT result = 0;
+        // No exception may unwind through the system's frames.
+        Application->DispatchEvent([&] { result = control->WndProc(message, wParam, lParam); });
+        if (message == WM_NCDESTROY)
+            control->handle_ = nullptr;
+        return result;
+    }
+};
+
+LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return WindowProcedures::Dispatch(window, message, wParam, lParam);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The component library's exception classes. Every message is a Shift-JIS text,
+// as the error display shows it.
+#include <exception>
+#include <string>
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message) : Message(std::move(message)) {}
+    const char* what() const noexcept override { return Message.c_str(); }
+
+    std::string Message;
+};
+
+// A text that does not convert to a number.
+class EConvertError : public Exception {
+    using Exception::Exception;
+};
+
+// A registry value that cannot be read or written.
+class ERegistryException : public Exception {
+    using Exception::Exception;
+};
+
+// A form description that does not fit its form class.
+class EFormError : public Exception {
+    using Exception::Exception;
+};
+
+// Builds a message from a pattern whose single "%s" stands for the argument.
+std::string FormatPattern(const std::string& pattern, const std::string& argument);

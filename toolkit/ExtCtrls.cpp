@@ -1,0 +1,186 @@
+#include "ExtCtrls.h"
+
+#include "Codepage.h"
+#include "Exceptions.h"
+#include "FormReader.h"
+#include "Forms.h"
+#include "Native.h"
+
+// ---- TPanel
+
+TPanel::TPanel(TComponent* Owner) : TWinControl(Owner) {}
+
+bool TPanel::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name == "BevelOuter") {
+        const std::string& bevel = property.value.AsIdentifier();
+        if (bevel == "bvNone")
+            BevelOuter = bvNone;
+        else if (bevel == "bvLowered")
+            BevelOuter = bvLowered;
+        else if (bevel == "bvRaised")
+            BevelOuter = bvRaised;
+        else
+            throw EFormError("unknown bevel " + bevel);
+    } else if (property.name == "BevelWidth") {
+        BevelWidth = property.value.AsInt();
+    } else {
+        return TWinControl::SetProperty(property, handlers);
+    }
+    return true;
+}
+
+WindowParams TPanel::CreateParams()
+{
+    WindowParams params;
+    params.className = L"TPanel";
+    params.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    params.parent = Parent()->Handle();
+    return params;
+}
+
+std::intptr_t TPanel::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
+void TPanel::Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    RECT rect;
+    GetClientRect(Handle(), &rect);
+    HBRUSH background = CreateSolidBrush(ColorRef(Color()));
+    FillRect(dc, &rect, background);
+    DeleteObject(background);
+
+    if (BevelOuter != bvNone) {
+        HPEN light = CreatePen(PS_SOLID, 1, ColorRef(clBtnHighlight));
+        HPEN dark = CreatePen(PS_SOLID, 1, ColorRef(clBtnShadow));
+        HPEN topLeft = BevelOuter == bvRaised ? light : dark;
+        HPEN bottomRight = BevelOuter == bvRaised ? dark : light;
+        HGDIOBJ previous = SelectObject(dc, topLeft);
+        for (int ring = 0; ring < BevelWidth; ++ring) {
+            SelectObject(dc, topLeft);
+            MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
+            LineTo(dc, rect.left, rect.top);
+            LineTo(dc, rect.right - 1, rect.top);
+            SelectObject(dc, bottomRight);
+            LineTo(dc, rect.right - 1, rect.bottom - 1);
+            LineTo(dc, rect.left - 1, rect.bottom - 1);
+            InflateRect(&rect, -1, -1);
+        }
+        SelectObject(dc, previous);
+        DeleteObject(light);
+        DeleteObject(dark);
+    }
+
+    std::wstring caption = WideFromAnsi(caption_);
+    HGDIOBJ previousFont = SelectObject(dc, FontHandle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorRef(Font().Color));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previousFont);
+    EndPaint(Handle(), &paint);
+}
+
+// ---- TTimer
+
+// One hidden message-only window receives the ticks of every timer; a timer's
+// id is its address.
+struct TimerWindow {
+    static HWND Handle()
+    {
+        static HWND window = create();
+        return window;
+    }
+
+private:
+    static HWND create()
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = ModuleInstance();
+        windowClass.lpszClassName = L"TTimerWindow";
+        RegisterClassExW(&windowClass);
+        return CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               ModuleInstance(), nullptr);
+    }
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_TIMER) {
+            reinterpret_cast<TTimer*>(wParam)->Fire();
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+};
+
+TTimer::TTimer(TComponent* Owner) : TComponent(Owner) {}
+
+TTimer::~TTimer()
+{
+    if (running_)
+        KillTimer(TimerWindow::Handle(), reinterpret_cast<UINT_PTR>(this));
+}
+
+void TTimer::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    Restart();
+}
+
+void TTimer::SetInterval(unsigned interval)
+{
+    interval_ = interval;
+    Restart();
+}
+
+bool TTimer::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name == "Enabled")
+        enabled_ = property.value.AsBool();
+    else if (property.name == "Interval")
+        interval_ = static_cast<unsigned>(property.value.AsInt());
+    else if (property.name == "OnTimer")
+        OnTimer = handlers.NotifyHandler(property.value.AsIdentifier());
+    else
+        return TComponent::SetProperty(property, handlers);
+    return true;
+}
+
+void TTimer::Loaded()
+{
+    loaded_ = true;
+    Restart();
+}
+
+void TTimer::Restart()
+{
+    if (!loaded_)
+        return;
+    if (running_)
+        KillTimer(TimerWindow::Handle(), reinterpret_cast<UINT_PTR>(this));
+    running_ = enabled_ && interval_ > 0 && static_cast<bool>(OnTimer);
+    if (running_)
+        SetTimer(TimerWindow::Handle(), reinterpret_cast<UINT_PTR>(this), interval_, nullptr);
+}
+
+void TTimer::Fire()
+{
+    if (firing_)
+        return;
+    firing_ = true;
+    Application->DispatchEvent([this] { OnTimer(this); });
+    firing_ = false;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Panels and timers.
+#include "Controls.h"
+
+enum TPanelBevel { bvNone, bvLowered, bvRaised };
+
+// A rectangle of colour with a bevelled edge and a centred caption.
+class TPanel : public TWinControl {
+public:
+    explicit TPanel(TComponent* Owner);
+
+    TPanelBevel BevelOuter = bvRaised;
+    int BevelWidth = 1;
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+
+protected:
+    WindowParams CreateParams() override;
+    std::intptr_t WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+private:
+    void Paint();
+};
+
+// Fires OnTimer every Interval milliseconds while enabled. A tick does not
+// fire again while its handler is still running (for instance while the
+// handler's error message is on screen), so errors never pile up.
+class TTimer : public TComponent {
+public:
+    explicit TTimer(TComponent* Owner);
+    ~TTimer() override;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned interval);
+
+    TNotifyEvent OnTimer;
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+    void Loaded() override;
+
+private:
+    friend struct TimerWindow;
+    void Fire();
+    void Restart();
+
+    bool enabled_ = true;
+    unsigned interval_ = 1000;
+    bool loaded_ = false;
+    bool running_ = false;
+    bool firing_ = false;
+};

@@ -1,0 +1,207 @@
+#include "Forms.h"
+
+#include "Codepage.h"
+#include "FormReader.h"
+#include "Native.h"
+#include "Text.h"
+
+#include <algorithm>
+
+// ---- TForm
+
+TForm::TForm(TComponent* Owner) : TWinControl(Owner) {}
+
+bool TForm::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name == "Position") {
+        const std::string& position = property.value.AsIdentifier();
+        if (position == "poDesigned")
+            Position = poDesigned;
+        else if (position == "poScreenCenter")
+            Position = poScreenCenter;
+        else
+            throw EFormError("unknown position " + position);
+    } else if (property.name == "OnClose") {
+        OnClose = handlers.CloseHandler(property.value.AsIdentifier());
+    } else if (property.name == "PixelsPerInch") {
+        // Sizes are pixels at 96 pixels per inch; the value documents that.
+        if (property.value.AsInt() != 96)
+            throw EFormError("forms are designed at 96 pixels per inch");
+    } else {
+        return TWinControl::SetProperty(property, handlers);
+    }
+    return true;
+}
+
+WindowParams TForm::CreateParams()
+{
+    WindowParams params;
+    params.className = windowClass_;
+    params.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    // Owned by the application window, which holds the taskbar button.
+    params.parent = Application->Handle();
+    return params;
+}
+
+void TForm::Show()
+{
+    if (!shownBefore_ && Position == poScreenCenter) {
+        int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        SetBounds(std::max(0, (screenWidth - Width()) / 2), std::max(0, (screenHeight - Height()) / 2), Width(),
+                  Height());
+    }
+    shownBefore_ = true;
+    ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(Handle());
+}
+
+void TForm::Hide()
+{
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+bool TForm::Visible() const
+{
+    return IsWindowVisible(Handle()) != FALSE;
+}
+
+void TForm::Close()
+{
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == caNone)
+        return;
+    if (this == Application->MainForm())
+        Application->Terminate();
+    else if (action == caMinimize)
+        ShowWindow(Handle(), SW_MINIMIZE);
+    else
+        Hide();
+}
+
+std::intptr_t TForm::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        HBRUSH brush = CreateSolidBrush(ColorRef(Color()));
+        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        DeleteObject(brush);
+        return 1;
+    }
+    case WM_SYSCOMMAND:
+        // The main form minimises the application, whose window owns the
+        // taskbar button, so that the taskbar brings everything back.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && this == Application->MainForm()) {
+            ShowWindow(Application->Handle(), SW_MINIMIZE);
+            return 0;
+        }
+        break;
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
+// ---- TApplication
+
+namespace {
+
+TApplication theApplication;
+
+LRESULT CALLBACK applicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Closing the taskbar button closes the main form.
+    if (message == WM_CLOSE) {
+        if (TForm* main = Application->MainForm())
+            Application->DispatchEvent([main] { main->Close(); });
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace
+
+TApplication* Application = &theApplication;
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+void TApplication::Initialize()
+{
+    if (handle_)
+        return;
+    const wchar_t* className = L"TApplication";
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = applicationWindowProc;
+    windowClass.hInstance = ModuleInstance();
+    windowClass.hIcon = LoadIconW(ModuleInstance(), L"MAINICON");
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+    // A window without size in the middle of the screen: it only carries the
+    // title and the icon on the taskbar.
+    handle_ = CreateWindowExW(0, className, WideFromAnsi(title_).c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, ModuleInstance(), nullptr);
+}
+
+void TApplication::SetTitle(const std::string& title)
+{
+    title_ = title;
+    if (handle_)
+        SetWindowTextW(handle_, WideFromAnsi(title_).c_str());
+}
+
+void TApplication::Run()
+{
+    if (!mainForm_)
+        return;
+    ShowWindow(handle_, SW_SHOWNORMAL);
+    mainForm_->Show();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void TApplication::Terminate()
+{
+    PostQuitMessage(0);
+}
+
+void TApplication::DispatchEvent(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const Exception& error) {
+        ShowException(error);
+    } catch (const std::exception& error) {
+        ShowException(Exception(error.what()));
+    }
+}
+
+void TApplication::ShowException(const Exception& error)
+{
+    std::string text = ErrorDisplayText(error.Message);
+    if (ErrorDisplay) {
+        ErrorDisplay(text);
+        return;
+    }
+    HWND owner = GetActiveWindow();
+    MessageBoxW(owner ? owner : handle_, WideFromAnsi(text).c_str(), WideFromAnsi(title_).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+void TApplication::ComponentRemoved(TComponent* component)
+{
+    if (component == mainForm_)
+        mainForm_ = nullptr;
+    TComponent::ComponentRemoved(component);
+}

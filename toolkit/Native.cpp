@@ -1,0 +1,54 @@
+#include "Native.h"
+
+#include "Codepage.h"
+
+#include <set>
+
+COLORREF ColorRef(TColor color)
+{
+    if ((color & 0xFF000000) == clSystemColor)
+        return GetSysColor(static_cast<int>(color & 0xFF));
+    return static_cast<COLORREF>(color & 0x00FFFFFF);
+}
+
+HFONT CreateFontHandle(const TFont& font)
+{
+    LOGFONTW description{};
+    description.lfHeight = font.Height;
+    description.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    description.lfItalic = font.Italic;
+    description.lfUnderline = font.Underline;
+    description.lfStrikeOut = font.StrikeOut;
+    description.lfCharSet = static_cast<BYTE>(font.Charset);
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH;
+    std::wstring face = WideFromAnsi(font.Name);
+    face.copy(description.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&description);
+}
+
+HINSTANCE ModuleInstance()
+{
+    return GetModuleHandleW(nullptr);
+}
+
+void RegisterOwnClass(const std::wstring& className)
+{
+    static std::set<std::wstring> registered;
+    if (!registered.insert(className).second)
+        return;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = ToolkitWindowProc;
+    windowClass.hInstance = ModuleInstance();
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.lpszClassName = className.c_str();
+    RegisterClassExW(&windowClass);
+}
