@@ -1,10 +1,12 @@
 #include "Main.h"
 
 #include "BoardClock.h"
+#include "CitySlots.h"
 #include "Settings.h"
 #include "toolkit/DateTime.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Registry.h"
+#include "settings/Setting.h"
 #include "toolkit/Text.h"
 
 TForm1* Form1;
@@ -20,9 +22,18 @@ const FormTable<TForm1> form1Table{
         FORM_MEMBER(TForm1, Panela3), FORM_MEMBER(TForm1, Panelb3), FORM_MEMBER(TForm1, Panelc3),
         FORM_MEMBER(TForm1, Paneld3), FORM_MEMBER(TForm1, Panele3), FORM_MEMBER(TForm1, Panelf3),
         FORM_MEMBER(TForm1, Timer1),
+        FORM_MEMBER(TForm1, PopupMenu1), FORM_MEMBER(TForm1, About1), FORM_MEMBER(TForm1, N2),
+        FORM_MEMBER(TForm1, Setting1), FORM_MEMBER(TForm1, N3), FORM_MEMBER(TForm1, Zisa),
+        FORM_MEMBER(TForm1, Zisa1), FORM_MEMBER(TForm1, Zisa2), FORM_MEMBER(TForm1, N1),
+        FORM_MEMBER(TForm1, Tel1), FORM_MEMBER(TForm1, Tel2), FORM_MEMBER(TForm1, N4),
+        FORM_MEMBER(TForm1, Kanzan), FORM_MEMBER(TForm1, Tani), FORM_MEMBER(TForm1, Tuka),
+        FORM_MEMBER(TForm1, Ondo), FORM_MEMBER(TForm1, N6), FORM_MEMBER(TForm1, Memo),
+        FORM_MEMBER(TForm1, Bibou), FORM_MEMBER(TForm1, N7), FORM_MEMBER(TForm1, sankou),
+        FORM_MEMBER(TForm1, Kouku), FORM_MEMBER(TForm1, Taisikan),
     },
     {
         FORM_HANDLER(TForm1, Timer1Timer),
+        FORM_HANDLER(TForm1, Setting1Click),
     },
 };
 
@@ -33,27 +44,22 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner)
     LoadForm("Main", form1Table);
 
     TRegIniFile store(SettingsKey);
-    startx = store.ReadInteger("startxHV", 390);
-    starty = store.ReadInteger("startyHV", 360);
-    citya = store.ReadString("cityaHV", "東京");
-    cityb = store.ReadString("citybHV", "ロンドン");
-    cityc = store.ReadString("citycHV", "パリ");
-    cityd = store.ReadString("citydHV", "ﾆｭｰﾖｰｸ");
-    citye = store.ReadString("cityeHV", "ｻﾝﾌﾗﾝｼｽｺ");
-    cityf = store.ReadString("cityfHV", "シカゴ");
-    zisaa = store.ReadInteger("zisaaHV", 0);
-    zisab = store.ReadInteger("zisabHV", -9);
-    zisac = store.ReadInteger("zisacHV", -8);
-    zisad = store.ReadInteger("zisadHV", -14);
-    zisae = store.ReadInteger("zisaeHV", -17);
-    zisaf = store.ReadInteger("zisafHV", -15);
-    dstb = store.ReadBool("dstbHV", false);
-    dstc = store.ReadBool("dstcHV", false);
-    dstd = store.ReadBool("dstdHV", false);
-    dste = store.ReadBool("dsteHV", false);
-    dstf = store.ReadBool("dstfHV", false);
+    startx = store.ReadInteger("startxHV", DefaultStartX);
+    starty = store.ReadInteger("startyHV", DefaultStartY);
+    for (const CitySlot& slot : CitySlots)
+        this->*slot.city = store.ReadString(slot.cityValue, slot.defaultCity);
+    for (const CitySlot& slot : CitySlots)
+        this->*slot.zisa = store.ReadInteger(slot.zisaValue, slot.defaultZisa);
+    for (const CitySlot& slot : CitySlots)
+        if (slot.dst)
+            this->*slot.dst = store.ReadBool(slot.dstValue, false);
 
     SetBounds(startx, starty, Width(), Height());
+}
+
+void TForm1::Setting1Click(TObject*)
+{
+    Form3->Show();
 }
 
 void TForm1::Timer1Timer(TObject*)

@@ -2,6 +2,7 @@
 // The clock board: six places of the world, redrawn once a second.
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
+#include "toolkit/Menus.h"
 
 #include <string>
 
@@ -26,8 +27,12 @@ public:
     TPanel* Panele3;
     TPanel* Panelf3;
     TTimer* Timer1;
+    TPopupMenu* PopupMenu1;
+    TMenuItem *About1, *N2, *Setting1, *N3, *Zisa, *Zisa1, *Zisa2, *N1, *Tel1, *Tel2, *N4, *Kanzan, *Tani, *Tuka,
+        *Ondo, *N6, *Memo, *Bibou, *N7, *sankou, *Kouku, *Taisikan;
 
     void Timer1Timer(TObject* Sender);
+    void Setting1Click(TObject* Sender);
 
     explicit TForm1(TComponent* Owner);
 

@@ -1,5 +1,7 @@
 #include "Classes.h"
 
+#include "Exceptions.h"
+
 #include <algorithm>
 
 TComponent::TComponent(TComponent* Owner) : owner_(Owner)
@@ -20,6 +22,19 @@ TComponent::~TComponent()
 bool TComponent::SetProperty(const FormProperty&, const FormHandlers&)
 {
     return false;
+}
+
+void TComponent::InsertChild(TComponent* child)
+{
+    throw EFormError(Name + " cannot hold " + child->Name);
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const
+{
+    for (TComponent* component : components_)
+        if (component->Name == name)
+            return component;
+    return nullptr;
 }
 
 void TComponent::ComponentRemoved(TComponent* component)

@@ -42,8 +42,15 @@ public:
     // no property of that name. A value of the wrong kind raises EFormError.
     virtual bool SetProperty(const FormProperty& property, const FormHandlers& handlers);
 
+    // Takes a component that the description nests inside this one; raises
+    // EFormError where this class holds none of that kind.
+    virtual void InsertChild(TComponent* child);
+
     // Runs once every component of the description is built and bound.
     virtual void Loaded() {}
+
+    // The owned component of that name, or nullptr.
+    TComponent* FindComponent(const std::string& name) const;
 
     std::string Name;
 

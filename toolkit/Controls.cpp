@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "FormReader.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "Native.h"
 
 #include <algorithm>
@@ -86,6 +87,9 @@ bool TControl::SetProperty(const FormProperty& property, const FormHandlers& han
         SetColor(*color);
     } else if (name == "ParentFont") {
         parentFont_ = value.AsBool();
+    } else if (name == "PopupMenu") {
+        // Resolved in Loaded: the menu is usually declared after the control.
+        popupMenuName_ = value.AsIdentifier();
     } else if (name.rfind("Font.", 0) == 0) {
         TFont font = Font();
         std::string field = name.substr(5);
@@ -128,6 +132,31 @@ bool TControl::SetProperty(const FormProperty& property, const FormHandlers& han
     return true;
 }
 
+void TControl::Loaded()
+{
+    if (popupMenuName_.empty())
+        return;
+    // A form owns its menu; a control's menu belongs to the control's form.
+    TComponent* menu = FindComponent(popupMenuName_);
+    if (!menu && Owner())
+        menu = Owner()->FindComponent(popupMenuName_);
+    popupMenu_ = dynamic_cast<TPopupMenu*>(menu);
+    if (!popupMenu_)
+        throw EFormError(Name + ": there is no pop-up menu " + popupMenuName_);
+}
+
+// ---- TGraphicControl
+
+TGraphicControl::TGraphicControl(TComponent* Owner) : TControl(Owner) {}
+
+void TGraphicControl::Invalidate()
+{
+    if (!Parent() || !Parent()->Handle())
+        return;
+    RECT rect{Left(), Top(), Left() + Width(), Top() + Height()};
+    InvalidateRect(Parent()->Handle(), &rect, TRUE);
+}
+
 // ---- TWinControl
 
 TWinControl::TWinControl(TComponent* Owner) : TControl(Owner) {}
@@ -144,6 +173,22 @@ TWinControl::~TWinControl()
     }
     if (fontHandle_)
         DeleteObject(fontHandle_);
+    if (brush_)
+        DeleteObject(brush_);
+}
+
+void TWinControl::InsertChild(TComponent* child)
+{
+    if (auto* control = dynamic_cast<TControl*>(child))
+        control->SetParent(this);
+}
+
+bool TWinControl::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name != "TabOrder")
+        return TControl::SetProperty(property, handlers);
+    TabOrder = property.value.AsInt();
+    return true;
 }
 
 void TWinControl::CreateHandle()
@@ -164,13 +209,59 @@ void TWinControl::CreateHandle()
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolkitWindowProc)));
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
+    HandleCreated();
+    // Windows created later come later in the Tab order.
+    std::vector<TWinControl*> children;
     for (TControl* control : controls_)
         if (auto* windowed = dynamic_cast<TWinControl*>(control))
-            windowed->CreateHandle();
+            children.push_back(windowed);
+    std::stable_sort(children.begin(), children.end(), [](const TWinControl* a, const TWinControl* b) {
+        return static_cast<unsigned>(a->TabOrder) < static_cast<unsigned>(b->TabOrder);
+    });
+    for (TWinControl* child : children)
+        child->CreateHandle();
 }
+
+namespace {
+
+// The control behind a child window of ours, or nullptr.
+TWinControl* childControl(HWND parent, LPARAM child)
+{
+    HWND window = reinterpret_cast<HWND>(child);
+    if (!window || GetParent(window) != parent)
+        return nullptr;
+    return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+} // namespace
 
 std::intptr_t TWinControl::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
+    switch (message) {
+    case WM_COMMAND:
+        if (TWinControl* child = childControl(handle_, lParam)) {
+            child->Command(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (TWinControl* child = childControl(handle_, lParam))
+            return reinterpret_cast<std::intptr_t>(child->ControlColor(reinterpret_cast<HDC>(wParam)));
+        break;
+    case WM_CONTEXTMENU:
+        if (PopupMenu()) {
+            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (lParam == -1) { // from the keyboard: at the control's top left
+                at = POINT{0, 0};
+                ClientToScreen(handle_, &at);
+            }
+            PopupMenu()->Popup(at.x, at.y);
+            return 0;
+        }
+        break;
+    }
     if (message == WM_WINDOWPOSCHANGED) {
         // Keep the stored bounds equal to the window's, whoever moved it.
         RECT rect;
@@ -213,8 +304,37 @@ void TWinControl::TextChanged()
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
+void TWinControl::Command(unsigned) {}
+
+HBRUSH__* TWinControl::ControlColor(HDC__* dc)
+{
+    SetTextColor(dc, ColorRef(Font().Color));
+    SetBkColor(dc, ColorRef(Color()));
+    if (!brush_)
+        brush_ = CreateSolidBrush(ColorRef(Color()));
+    return brush_;
+}
+
+void TWinControl::PaintGraphicControls(HDC__* dc)
+{
+    for (TControl* control : controls_) {
+        auto* graphic = dynamic_cast<TGraphicControl*>(control);
+        if (!graphic)
+            continue;
+        int saved = SaveDC(dc);
+        IntersectClipRect(dc, graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
+                          graphic->Top() + graphic->Height());
+        graphic->Paint(dc);
+        RestoreDC(dc, saved);
+    }
+}
+
 void TWinControl::AppearanceChanged()
 {
+    if (brush_) {
+        DeleteObject(brush_);
+        brush_ = nullptr;
+    }
     if (!handle_)
         return;
     HFONT previous = fontHandle_;

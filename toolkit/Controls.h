@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
-struct HWND__;
+struct HBRUSH__;
+struct HDC__;
 struct HFONT__;
+struct HWND__;
 
+class TPopupMenu;
 class TWinControl;
 
 class TControl : public TComponent {
@@ -37,9 +40,14 @@ public:
     void SetFont(const TFont& font);
 
     TWinControl* Parent() const { return parent_; }
-    virtual void SetParent(TWinControl* parent);
+    void SetParent(TWinControl* parent);
+
+    // The menu a right-click on the control shows; without one the click goes
+    // on to the parent.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+    void Loaded() override;
 
 protected:
     virtual std::string GetText() const { return caption_; }
@@ -62,6 +70,22 @@ private:
     TFont font_;
     bool parentFont_ = true;
     TWinControl* parent_ = nullptr;
+    std::string popupMenuName_;
+    TPopupMenu* popupMenu_ = nullptr;
+};
+
+// A control without a window of its own, drawn on its parent.
+class TGraphicControl : public TControl {
+public:
+    explicit TGraphicControl(TComponent* Owner);
+
+    virtual void Paint(HDC__* dc) = 0;
+
+protected:
+    void BoundsChanged() override { Invalidate(); }
+    void TextChanged() override { Invalidate(); }
+    void AppearanceChanged() override { Invalidate(); }
+    void Invalidate();
 };
 
 // How the toolkit creates a control's window.
@@ -82,13 +106,23 @@ public:
 
     HWND__* Handle() const { return handle_; }
     bool HandleAllocated() const { return handle_ != nullptr; }
-    // Creates this control's window, then those of its child controls.
+    // Creates this control's window, then those of its child controls in Tab order.
     void CreateHandle();
 
     const std::vector<TControl*>& Controls() const { return controls_; }
 
+    // The place in the Tab order among the parent's controls; -1 keeps the
+    // order of the description.
+    int TabOrder = -1;
+
+    // Nested controls become child controls; other components are only owned.
+    void InsertChild(TComponent* child) override;
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+
 protected:
     virtual WindowParams CreateParams() = 0;
+    // Runs once the window exists, before the child controls' windows.
+    virtual void HandleCreated() {}
     // Handles one message of the window; the default passes it on.
     virtual std::intptr_t WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     std::intptr_t DefaultHandler(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -97,6 +131,13 @@ protected:
     void BoundsChanged() override;
     void TextChanged() override;
     void AppearanceChanged() override;
+
+    // A notification (BN_CLICKED, ...) that a system control sent its parent.
+    virtual void Command(unsigned notification);
+    // Prepares dc for a system control to draw itself in the control's colours.
+    virtual HBRUSH__* ControlColor(HDC__* dc);
+    // Draws the graphic controls (labels, ...) that lie on this control.
+    void PaintGraphicControls(HDC__* dc);
 
     // The native font made from Font(), for drawing and for system controls.
     HFONT__* FontHandle() const { return fontHandle_; }
@@ -107,6 +148,7 @@ private:
 
     HWND__* handle_ = nullptr;
     HFONT__* fontHandle_ = nullptr;
+    HBRUSH__* brush_ = nullptr;
     void* systemProc_ = nullptr; // the system class's procedure, for subclassed controls
     std::vector<TControl*> controls_;
 };

@@ -89,6 +89,7 @@ void TPanel::Paint()
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previousFont);
+    PaintGraphicControls(dc);
     EndPaint(Handle(), &paint);
 }
 

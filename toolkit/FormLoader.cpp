@@ -4,7 +4,9 @@
 #include "ExtCtrls.h"
 #include "FormReader.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "Native.h"
+#include "StdCtrls.h"
 
 #include <algorithm>
 #include <map>
@@ -16,7 +18,13 @@ using Factory = std::function<TComponent*(TComponent* owner)>;
 const Factory* componentFactory(const std::string& className)
 {
     static const std::map<std::string, Factory> factories = {
+        {"TButton", [](TComponent* owner) { return new TButton(owner); }},
+        {"TCheckBox", [](TComponent* owner) { return new TCheckBox(owner); }},
+        {"TEdit", [](TComponent* owner) { return new TEdit(owner); }},
+        {"TLabel", [](TComponent* owner) { return new TLabel(owner); }},
+        {"TMenuItem", [](TComponent* owner) { return new TMenuItem(owner); }},
         {"TPanel", [](TComponent* owner) { return new TPanel(owner); }},
+        {"TPopupMenu", [](TComponent* owner) { return new TPopupMenu(owner); }},
         {"TTimer", [](TComponent* owner) { return new TTimer(owner); }},
     };
     auto found = factories.find(className);
@@ -64,7 +72,7 @@ private:
         }
     }
 
-    void buildChildren(TWinControl& container, const FormObject& object)
+    void buildChildren(TComponent& container, const FormObject& object)
     {
         for (const FormObject& child : object.children) {
             const Factory* factory = componentFactory(child.className);
@@ -72,19 +80,17 @@ private:
                 throw FormErrorAt(unit_, child.line, "unknown component class " + child.className);
             TComponent* component = (*factory)(&form_);
             component->Name = child.name;
-            auto* control = dynamic_cast<TControl*>(component);
-            if (control)
-                control->SetParent(&container);
+            try {
+                container.InsertChild(component);
+            } catch (const EFormError& error) {
+                throw FormErrorAt(unit_, child.line, error.Message);
+            }
             if (!binding_.BindMember(child.name, component))
                 throw FormErrorAt(unit_, child.line, "the form class has no member " + child.name + " of class " +
                                                          child.className);
             bound_.push_back(child.name);
             setProperties(*component, child);
-            auto* windowed = dynamic_cast<TWinControl*>(component);
-            if (!child.children.empty() && !windowed)
-                throw FormErrorAt(unit_, child.line, child.name + " cannot hold other components");
-            if (windowed)
-                buildChildren(*windowed, child);
+            buildChildren(*component, child);
         }
     }
 

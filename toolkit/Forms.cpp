@@ -38,6 +38,8 @@ WindowParams TForm::CreateParams()
     WindowParams params;
     params.className = windowClass_;
     params.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    // Tab and Shift+Tab move between the controls, as in a dialog.
+    params.exStyle = WS_EX_CONTROLPARENT;
     // Owned by the application window, which holds the taskbar button.
     params.parent = Application->Handle();
     return params;
@@ -87,6 +89,26 @@ std::intptr_t TForm::WndProc(unsigned message, std::uintptr_t wParam, std::intpt
     switch (message) {
     case WM_CLOSE:
         Close();
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Handle(), &paint);
+        PaintGraphicControls(dc);
+        EndPaint(Handle(), &paint);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // Give the focus back to the control that had it, or to the first in
+        // the Tab order.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(Handle(), focus))
+                focused_ = focus;
+        } else {
+            if (!focused_ || !IsWindow(focused_) || !IsChild(Handle(), focused_))
+                focused_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+            SetFocus(focused_ ? focused_ : Handle());
+        }
         return 0;
     case WM_ERASEBKGND: {
         RECT client;
@@ -166,6 +188,9 @@ void TApplication::Run()
     mainForm_->Show();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND form = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (form && (GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(form, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -43,6 +43,7 @@ private:
 
     std::wstring windowClass_;
     bool shownBefore_ = false;
+    HWND__* focused_ = nullptr;
 };
 
 class TApplication : public TComponent {

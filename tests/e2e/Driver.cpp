@@ -128,6 +128,80 @@ HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top)
     return nullptr;
 }
 
+void RightClick(HWND window, int x, int y)
+{
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    INPUT inputs[3] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[0].mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    inputs[2].type = INPUT_MOUSE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+std::vector<HWND> OpenMenus(DWORD processId)
+{
+    std::vector<HWND> menus;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t className[16];
+        GetClassNameW(window, className, 16);
+        if (owner == processId && IsWindowVisible(window) && std::wstring(className) == L"#32768")
+            menus.insert(menus.begin(), window); // the newest is on top
+    }
+    return menus;
+}
+
+HWND WaitForMenu(DWORD processId, size_t count, DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::vector<HWND> menus = OpenMenus(processId);
+        if (menus.size() >= count)
+            return menus[count - 1];
+        if (GetTickCount() - start > milliseconds)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+void PressKey(HWND window, UINT key)
+{
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+    Sleep(100);
+}
+
+void SetText(HWND edit, const std::wstring& text)
+{
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TypeText(HWND window, const std::wstring& text)
+{
+    for (wchar_t c : text)
+        SendMessageW(window, WM_CHAR, c, 1);
+}
+
+void ClickButton(HWND button)
+{
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text)
+{
+    for (const ChildWindow& child : ChildWindows(parent, className))
+        if (WindowText(child.handle) == text)
+            return child.handle;
+    return nullptr;
+}
+
 void PressOk(HWND messageBox)
 {
     PostMessageW(messageBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

@@ -43,6 +43,23 @@ std::vector<ChildWindow> ChildWindows(HWND parent, const std::wstring& className
 // The child window at a position of the parent's client area, or nullptr.
 HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top);
 
+// Moves the mouse to a point of a window's client area and clicks the right
+// button there, as real input.
+void RightClick(HWND window, int x, int y);
+// The pop-up menu windows the process shows, in the order they opened.
+std::vector<HWND> OpenMenus(DWORD processId);
+HWND WaitForMenu(DWORD processId, size_t count, DWORD milliseconds);
+// A key pressed and released on a window (arrows, Enter, Escape in menus).
+void PressKey(HWND window, UINT key);
+// Replaces the text of an edit control, as a paste would.
+void SetText(HWND edit, const std::wstring& text);
+// Types characters into a window, one WM_CHAR each.
+void TypeText(HWND window, const std::wstring& text);
+// Clicks a button control.
+void ClickButton(HWND button);
+// The child window of that class with that text, or nullptr.
+HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text);
+
 // Presses the OK button of a message box.
 void PressOk(HWND messageBox);
 // The message text of a message box.

@@ -1,0 +1,127 @@
+#include "StdCtrls.h"
+
+#include "Codepage.h"
+#include "FormReader.h"
+#include "Forms.h"
+#include "Native.h"
+
+namespace {
+
+WindowParams systemControl(const TWinControl& control, const wchar_t* className, unsigned long style)
+{
+    WindowParams params;
+    params.className = className;
+    params.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | style;
+    params.parent = control.Parent()->Handle();
+    params.ownClass = false;
+    return params;
+}
+
+} // namespace
+
+// ---- TLabel
+
+TLabel::TLabel(TComponent* Owner) : TGraphicControl(Owner) {}
+
+void TLabel::Paint(HDC__* dc)
+{
+    RECT rect{Left(), Top(), Left() + Width(), Top() + Height()};
+    HFONT font = CreateFontHandle(Font());
+    HGDIOBJ previous = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorRef(Font().Color));
+    std::wstring caption = WideFromAnsi(Caption());
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_LEFT | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+}
+
+// ---- TEdit
+
+TEdit::TEdit(TComponent* Owner) : TWinControl(Owner)
+{
+    SetColor(clWindow);
+}
+
+bool TEdit::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name == "Text")
+        SetText(property.value.AsText());
+    else if (property.name == "ReadOnly")
+        ReadOnly = property.value.AsBool();
+    else
+        return TWinControl::SetProperty(property, handlers);
+    return true;
+}
+
+WindowParams TEdit::CreateParams()
+{
+    WindowParams params = systemControl(*this, L"EDIT", ES_AUTOHSCROLL | (ReadOnly ? ES_READONLY : 0));
+    params.exStyle = WS_EX_CLIENTEDGE;
+    return params;
+}
+
+// ---- TButton
+
+TButton::TButton(TComponent* Owner) : TWinControl(Owner) {}
+
+void TButton::Click()
+{
+    if (OnClick)
+        Application->DispatchEvent([this] { OnClick(this); });
+}
+
+bool TButton::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name != "OnClick")
+        return TWinControl::SetProperty(property, handlers);
+    OnClick = handlers.NotifyHandler(property.value.AsIdentifier());
+    return true;
+}
+
+WindowParams TButton::CreateParams()
+{
+    return systemControl(*this, L"BUTTON", BS_PUSHBUTTON);
+}
+
+void TButton::Command(unsigned notification)
+{
+    if (notification == BN_CLICKED)
+        Click();
+}
+
+// ---- TCheckBox
+
+TCheckBox::TCheckBox(TComponent* Owner) : TWinControl(Owner) {}
+
+bool TCheckBox::Checked() const
+{
+    if (!Handle())
+        return checked_;
+    return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool checked)
+{
+    checked_ = checked;
+    if (Handle())
+        SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TCheckBox::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name != "Checked")
+        return TWinControl::SetProperty(property, handlers);
+    SetChecked(property.value.AsBool());
+    return true;
+}
+
+WindowParams TCheckBox::CreateParams()
+{
+    return systemControl(*this, L"BUTTON", BS_AUTOCHECKBOX);
+}
+
+void TCheckBox::HandleCreated()
+{
+    SetChecked(checked_);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The standard controls: labels, one-line edits, buttons and check boxes.
+#include "Controls.h"
+
+// A caption drawn on its parent, with the parent showing through.
+class TLabel : public TGraphicControl {
+public:
+    explicit TLabel(TComponent* Owner);
+    void Paint(HDC__* dc) override;
+};
+
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* Owner);
+
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+
+    // Shown and focusable, but not editable.
+    bool ReadOnly = false;
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+
+protected:
+    WindowParams CreateParams() override;
+};
+
+class TButton : public TWinControl {
+public:
+    explicit TButton(TComponent* Owner);
+
+    TNotifyEvent OnClick;
+    // Presses the button: runs OnClick as a click by the user would.
+    void Click();
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+
+protected:
+    WindowParams CreateParams() override;
+    void Command(unsigned notification) override;
+};
+
+class TCheckBox : public TWinControl {
+public:
+    explicit TCheckBox(TComponent* Owner);
+
+    bool Checked() const;
+    void SetChecked(bool checked);
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+
+protected:
+    WindowParams CreateParams() override;
+    void HandleCreated() override;
+
+private:
+    bool checked_ = false; // until the window exists; then the window holds it
+};
