@@ -6,6 +6,9 @@
 #include "toolkit/DateTime.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Registry.h"
+#include "notes/Bibou.h"
+#include "notes/Memo.h"
+#include "notes/NotesFiles.h"
 #include "settings/Setting.h"
 #include "toolkit/Text.h"
 
@@ -34,6 +37,10 @@ const FormTable<TForm1> form1Table{
     {
         FORM_HANDLER(TForm1, Timer1Timer),
         FORM_HANDLER(TForm1, Setting1Click),
+        FORM_HANDLER(TForm1, MemoClick),
+        FORM_HANDLER(TForm1, BibouClick),
+        FORM_HANDLER(TForm1, Close1),
+        FORM_HANDLER(TForm1, FormEndSession),
     },
 };
 
@@ -60,6 +67,35 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner)
 void TForm1::Setting1Click(TObject*)
 {
     Form3->Show();
+}
+
+void TForm1::MemoClick(TObject*)
+{
+    Form12->Show();
+}
+
+void TForm1::BibouClick(TObject*)
+{
+    Form13->Show();
+}
+
+// Closing the board saves both notes, the memo first. A failure shows its
+// message and keeps the board open, so that nothing typed is lost.
+void TForm1::Close1(TObject*, TCloseAction&)
+{
+    SaveNotes();
+}
+
+// Logging off or shutting down saves the notes as closing the board would.
+void TForm1::FormEndSession(TObject*)
+{
+    SaveNotes();
+}
+
+void TForm1::SaveNotes()
+{
+    SaveMemo(Form12->Memo1->Text());
+    SaveTravelRecord(Form13->FileFields());
 }
 
 void TForm1::Timer1Timer(TObject*)

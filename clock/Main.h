@@ -33,6 +33,10 @@ public:
 
     void Timer1Timer(TObject* Sender);
     void Setting1Click(TObject* Sender);
+    void MemoClick(TObject* Sender);
+    void BibouClick(TObject* Sender);
+    void Close1(TObject* Sender, TCloseAction& Action);
+    void FormEndSession(TObject* Sender);
 
     explicit TForm1(TComponent* Owner);
 
@@ -55,6 +59,7 @@ public:
     bool dstb, dstc, dstd, dste, dstf;
 
 private:
+    void SaveNotes();
     // Step 7 of the tick for one of slots b to f.
     void ShowSlot(int zisa, int dsth, std::string& hourText, TPanel* datePanel, TPanel* timePanel);
 };

@@ -22,6 +22,16 @@ class ERegistryException : public Exception {
     using Exception::Exception;
 };
 
+// A file that cannot be created or written: "ﾌｧｲﾙ path を作成できません".
+class EFCreateError : public Exception {
+    using Exception::Exception;
+};
+
+// A file that cannot be opened for reading: "ﾌｧｲﾙ path は開けません".
+class EFOpenError : public Exception {
+    using Exception::Exception;
+};
+
 // A form description that does not fit its form class.
 class EFormError : public Exception {
     using Exception::Exception;

@@ -12,16 +12,16 @@ TPanel::TPanel(TComponent* Owner) : TWinControl(Owner) {}
 
 bool TPanel::SetProperty(const FormProperty& property, const FormHandlers& handlers)
 {
-    if (property.name == "BevelOuter") {
-        const std::string& bevel = property.value.AsIdentifier();
-        if (bevel == "bvNone")
-            BevelOuter = bvNone;
-        else if (bevel == "bvLowered")
-            BevelOuter = bvLowered;
-        else if (bevel == "bvRaised")
-            BevelOuter = bvRaised;
-        else
-            throw EFormError("unknown bevel " + bevel);
+    if (property.name == "BevelOuter" || property.name == "BevelInner") {
+        const std::string& name = property.value.AsIdentifier();
+        TPanelBevel bevel = bvNone;
+        if (name == "bvLowered")
+            bevel = bvLowered;
+        else if (name == "bvRaised")
+            bevel = bvRaised;
+        else if (name != "bvNone")
+            throw EFormError("unknown bevel " + name);
+        (property.name == "BevelOuter" ? BevelOuter : BevelInner) = bevel;
     } else if (property.name == "BevelWidth") {
         BevelWidth = property.value.AsInt();
     } else {
@@ -61,26 +61,8 @@ void TPanel::Paint()
     FillRect(dc, &rect, background);
     DeleteObject(background);
 
-    if (BevelOuter != bvNone) {
-        HPEN light = CreatePen(PS_SOLID, 1, ColorRef(clBtnHighlight));
-        HPEN dark = CreatePen(PS_SOLID, 1, ColorRef(clBtnShadow));
-        HPEN topLeft = BevelOuter == bvRaised ? light : dark;
-        HPEN bottomRight = BevelOuter == bvRaised ? dark : light;
-        HGDIOBJ previous = SelectObject(dc, topLeft);
-        for (int ring = 0; ring < BevelWidth; ++ring) {
-            SelectObject(dc, topLeft);
-            MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
-            LineTo(dc, rect.left, rect.top);
-            LineTo(dc, rect.right - 1, rect.top);
-            SelectObject(dc, bottomRight);
-            LineTo(dc, rect.right - 1, rect.bottom - 1);
-            LineTo(dc, rect.left - 1, rect.bottom - 1);
-            InflateRect(&rect, -1, -1);
-        }
-        SelectObject(dc, previous);
-        DeleteObject(light);
-        DeleteObject(dark);
-    }
+    PaintBevel(dc, BevelOuter, rect);
+    PaintBevel(dc, BevelInner, rect);
 
     std::wstring caption = WideFromAnsi(caption_);
     HGDIOBJ previousFont = SelectObject(dc, FontHandle());
@@ -91,6 +73,31 @@ void TPanel::Paint()
     SelectObject(dc, previousFont);
     PaintGraphicControls(dc);
     EndPaint(Handle(), &paint);
+}
+
+// Draws a bevel BevelWidth pixels wide inside rect and shrinks rect by it.
+void TPanel::PaintBevel(HDC__* dc, TPanelBevel bevel, RECT& rect)
+{
+    if (bevel == bvNone)
+        return;
+    HPEN light = CreatePen(PS_SOLID, 1, ColorRef(clBtnHighlight));
+    HPEN dark = CreatePen(PS_SOLID, 1, ColorRef(clBtnShadow));
+    HPEN topLeft = bevel == bvRaised ? light : dark;
+    HPEN bottomRight = bevel == bvRaised ? dark : light;
+    HGDIOBJ previous = SelectObject(dc, topLeft);
+    for (int ring = 0; ring < BevelWidth; ++ring) {
+        SelectObject(dc, topLeft);
+        MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
+        LineTo(dc, rect.left, rect.top);
+        LineTo(dc, rect.right - 1, rect.top);
+        SelectObject(dc, bottomRight);
+        LineTo(dc, rect.right - 1, rect.bottom - 1);
+        LineTo(dc, rect.left - 1, rect.bottom - 1);
+        InflateRect(&rect, -1, -1);
+    }
+    SelectObject(dc, previous);
+    DeleteObject(light);
+    DeleteObject(dark);
 }
 
 // ---- TTimer

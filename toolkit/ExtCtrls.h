@@ -2,6 +2,9 @@
 // Panels and timers.
 #include "Controls.h"
 
+struct tagRECT;
+using RECT = tagRECT;
+
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
 // A rectangle of colour with a bevelled edge and a centred caption.
@@ -10,6 +13,7 @@ public:
     explicit TPanel(TComponent* Owner);
 
     TPanelBevel BevelOuter = bvRaised;
+    TPanelBevel BevelInner = bvNone;
     int BevelWidth = 1;
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
@@ -20,6 +24,7 @@ protected:
 
 private:
     void Paint();
+    void PaintBevel(HDC__* dc, TPanelBevel bevel, RECT& rect);
 };
 
 // Fires OnTimer every Interval milliseconds while enabled. A tick does not

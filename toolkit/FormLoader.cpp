@@ -22,6 +22,7 @@ const Factory* componentFactory(const std::string& className)
         {"TCheckBox", [](TComponent* owner) { return new TCheckBox(owner); }},
         {"TEdit", [](TComponent* owner) { return new TEdit(owner); }},
         {"TLabel", [](TComponent* owner) { return new TLabel(owner); }},
+        {"TMemo", [](TComponent* owner) { return new TMemo(owner); }},
         {"TMenuItem", [](TComponent* owner) { return new TMenuItem(owner); }},
         {"TPanel", [](TComponent* owner) { return new TPanel(owner); }},
         {"TPopupMenu", [](TComponent* owner) { return new TPopupMenu(owner); }},

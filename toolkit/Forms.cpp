@@ -23,6 +23,8 @@ bool TForm::SetProperty(const FormProperty& property, const FormHandlers& handle
             throw EFormError("unknown position " + position);
     } else if (property.name == "OnClose") {
         OnClose = handlers.CloseHandler(property.value.AsIdentifier());
+    } else if (property.name == "OnEndSession") {
+        OnEndSession = handlers.NotifyHandler(property.value.AsIdentifier());
     } else if (property.name == "PixelsPerInch") {
         // Sizes are pixels at 96 pixels per inch; the value documents that.
         if (property.value.AsInt() != 96)
@@ -118,6 +120,17 @@ std::intptr_t TForm::WndProc(unsigned message, std::uintptr_t wParam, std::intpt
         DeleteObject(brush);
         return 1;
     }
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam && OnEndSession) {
+            try {
+                OnEndSession(this);
+            } catch (const std::exception&) {
+                // The session ends now; there is no one left to tell.
+            }
+        }
+        return 0;
     case WM_SYSCOMMAND:
         // The main form minimises the application, whose window owns the
         // taskbar button, so that the taskbar brings everything back.

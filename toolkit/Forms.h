@@ -23,6 +23,9 @@ public:
 
     TPosition Position = poDesigned;
     TCloseEvent OnClose;
+    // Runs when Windows ends the session (log-off, shut-down) while the program
+    // runs. Nothing it raises is shown: a message box would hold the shut-down.
+    TNotifyEvent OnEndSession;
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
 

@@ -1,9 +1,12 @@
 #include "StdCtrls.h"
 
 #include "Codepage.h"
+#include "Exceptions.h"
 #include "FormReader.h"
 #include "Forms.h"
 #include "Native.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +60,49 @@ bool TEdit::SetProperty(const FormProperty& property, const FormHandlers& handle
 WindowParams TEdit::CreateParams()
 {
     WindowParams params = systemControl(*this, L"EDIT", ES_AUTOHSCROLL | (ReadOnly ? ES_READONLY : 0));
+    params.exStyle = WS_EX_CLIENTEDGE;
+    return params;
+}
+
+void TEdit::HandleCreated()
+{
+    // No limit on the length of the text.
+    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+}
+
+// ---- TMemo
+
+TMemo::TMemo(TComponent* Owner) : TEdit(Owner) {}
+
+bool TMemo::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name == "WordWrap") {
+        WordWrap = property.value.AsBool();
+    } else if (property.name == "ScrollBars") {
+        static const std::pair<const char*, TScrollStyle> styles[] = {
+            {"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth}};
+        const std::string& name = property.value.AsIdentifier();
+        auto found = std::find_if(std::begin(styles), std::end(styles),
+                                  [&](const auto& style) { return name == style.first; });
+        if (found == std::end(styles))
+            throw EFormError("unknown scroll bars " + name);
+        ScrollBars = found->second;
+    } else {
+        return TEdit::SetProperty(property, handlers);
+    }
+    return true;
+}
+
+WindowParams TMemo::CreateParams()
+{
+    unsigned long style = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+    if (!WordWrap)
+        style |= ES_AUTOHSCROLL;
+    if (ScrollBars == ssHorizontal || ScrollBars == ssBoth)
+        style |= WS_HSCROLL;
+    if (ScrollBars == ssVertical || ScrollBars == ssBoth)
+        style |= WS_VSCROLL;
+    WindowParams params = systemControl(*this, L"EDIT", style | (ReadOnly ? ES_READONLY : 0));
     params.exStyle = WS_EX_CLIENTEDGE;
     return params;
 }

@@ -23,6 +23,21 @@ public:
 
 protected:
     WindowParams CreateParams() override;
+    void HandleCreated() override;
+};
+
+// A multi-line edit: Enter starts a new line; its line breaks are CR LF.
+class TMemo : public TEdit {
+public:
+    explicit TMemo(TComponent* Owner);
+
+    bool WordWrap = true;
+    enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth } ScrollBars = ssNone;
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+
+protected:
+    WindowParams CreateParams() override;
 };
 
 class TButton : public TWinControl {

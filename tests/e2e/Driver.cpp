@@ -128,7 +128,9 @@ HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top)
     return nullptr;
 }
 
-void RightClick(HWND window, int x, int y)
+namespace {
+
+void click(HWND window, int x, int y, DWORD down, DWORD up)
 {
     POINT at{x, y};
     ClientToScreen(window, &at);
@@ -138,10 +140,43 @@ void RightClick(HWND window, int x, int y)
     inputs[0].mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    inputs[1].mi.dwFlags = down;
     inputs[2].type = INPUT_MOUSE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    inputs[2].mi.dwFlags = up;
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+} // namespace
+
+void RightClick(HWND window, int x, int y)
+{
+    click(window, x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+void LeftClick(HWND window, int x, int y)
+{
+    click(window, x, y, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    Sleep(100);
+}
+
+HWND FocusedWindow(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+std::string ReadWholeFile(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string data(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
+    CloseHandle(file);
+    return data;
 }
 
 std::vector<HWND> OpenMenus(DWORD processId)

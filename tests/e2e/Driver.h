@@ -46,6 +46,11 @@ HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top);
 // Moves the mouse to a point of a window's client area and clicks the right
 // button there, as real input.
 void RightClick(HWND window, int x, int y);
+void LeftClick(HWND window, int x, int y);
+// The window that has the keyboard focus in the thread of this window.
+HWND FocusedWindow(HWND window);
+// Reads a file of the prefix whole, or "<missing>".
+std::string ReadWholeFile(const std::wstring& path);
 // The pop-up menu windows the process shows, in the order they opened.
 std::vector<HWND> OpenMenus(DWORD processId);
 HWND WaitForMenu(DWORD processId, size_t count, DWORD milliseconds);
