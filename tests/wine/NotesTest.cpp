@@ -134,6 +134,18 @@ TEST_F(Notes, TheMemoIsReadByTheLineRules)
     }
 }
 
+TEST_F(Notes, AMemoOfAMegabyteLoadsAndSavesWhole)
+{
+    std::string big;
+    while (big.size() < 1024 * 1024)
+        big += "長い旅の記録 line " + std::to_string(big.size()) + "\r\n";
+    writeFile(memoPath, big);
+    CreateWindowSet();
+    EXPECT_EQ(Form12->Memo1->Text().size(), big.size());
+    CloseBoard();
+    EXPECT_TRUE(readFile(memoPath) == big);
+}
+
 TEST_F(Notes, ClosingEachWindowSavesItsNotes)
 {
     CreateWindowSet();
