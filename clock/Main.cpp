@@ -6,6 +6,8 @@
 #include "toolkit/DateTime.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Registry.h"
+#include "converters/Ondo.h"
+#include "converters/Tuka.h"
 #include "settings/Setting.h"
 #include "toolkit/Text.h"
 
@@ -34,6 +36,8 @@ const FormTable<TForm1> form1Table{
     {
         FORM_HANDLER(TForm1, Timer1Timer),
         FORM_HANDLER(TForm1, Setting1Click),
+        FORM_HANDLER(TForm1, TukaClick),
+        FORM_HANDLER(TForm1, OndoClick),
     },
 };
 
@@ -60,6 +64,16 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner)
 void TForm1::Setting1Click(TObject*)
 {
     Form3->Show();
+}
+
+void TForm1::TukaClick(TObject*)
+{
+    Form10->Show();
+}
+
+void TForm1::OndoClick(TObject*)
+{
+    Form11->Show();
 }
 
 void TForm1::Timer1Timer(TObject*)

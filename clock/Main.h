@@ -33,6 +33,8 @@ public:
 
     void Timer1Timer(TObject* Sender);
     void Setting1Click(TObject* Sender);
+    void TukaClick(TObject* Sender);
+    void OndoClick(TObject* Sender);
 
     explicit TForm1(TComponent* Owner);
 

@@ -277,12 +277,12 @@ std::string FloatToStr(long double value, char separator)
         }
         text += whole;
         if (!fraction.empty())
-            text += separator + fraction;
+            text.append(1, separator).append(fraction);
     } else {
         text += digits[0];
         if (digits.size() > 1)
-            text += separator + digits.substr(1);
-        text += "E" + std::to_string(magnitude);
+            text.append(1, separator).append(digits, 1);
+        text.append("E").append(std::to_string(magnitude));
     }
     return text;
 }
