@@ -3,13 +3,15 @@
 #include "BoardClock.h"
 #include "CitySlots.h"
 #include "Settings.h"
-#include "toolkit/DateTime.h"
-#include "toolkit/NumberText.h"
-#include "toolkit/Registry.h"
+#include "converters/Ondo.h"
+#include "converters/Tuka.h"
 #include "notes/Bibou.h"
 #include "notes/Memo.h"
 #include "notes/NotesFiles.h"
 #include "settings/Setting.h"
+#include "toolkit/DateTime.h"
+#include "toolkit/NumberText.h"
+#include "toolkit/Registry.h"
 #include "toolkit/Text.h"
 
 TForm1* Form1;
@@ -41,6 +43,8 @@ const FormTable<TForm1> form1Table{
         FORM_HANDLER(TForm1, BibouClick),
         FORM_HANDLER(TForm1, Close1),
         FORM_HANDLER(TForm1, FormEndSession),
+        FORM_HANDLER(TForm1, TukaClick),
+        FORM_HANDLER(TForm1, OndoClick),
     },
 };
 
@@ -96,6 +100,16 @@ void TForm1::SaveNotes()
 {
     SaveMemo(Form12->Memo1->Text());
     SaveTravelRecord(Form13->FileFields());
+}
+
+void TForm1::TukaClick(TObject*)
+{
+    Form10->Show();
+}
+
+void TForm1::OndoClick(TObject*)
+{
+    Form11->Show();
 }
 
 void TForm1::Timer1Timer(TObject*)

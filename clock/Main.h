@@ -37,6 +37,8 @@ public:
     void BibouClick(TObject* Sender);
     void Close1(TObject* Sender, TCloseAction& Action);
     void FormEndSession(TObject* Sender);
+    void TukaClick(TObject* Sender);
+    void OndoClick(TObject* Sender);
 
     explicit TForm1(TComponent* Owner);
 

@@ -32,6 +32,24 @@ class EFOpenError : public Exception {
     using Exception::Exception;
 };
 
+// Floating-point errors of extended arithmetic: a division by zero, an
+// operation without a defined result (0 / 0), and a result too large for the
+// extended type.
+class EZeroDivide : public Exception {
+public:
+    EZeroDivide() : Exception("0 による浮動小数点数除算") {}
+};
+
+class EInvalidOp : public Exception {
+public:
+    EInvalidOp() : Exception("不正な浮動小数点数演算命令") {}
+};
+
+class EOverflow : public Exception {
+public:
+    EOverflow() : Exception("浮動小数点数オーバーフロー") {}
+};
+
 // A form description that does not fit its form class.
 class EFormError : public Exception {
     using Exception::Exception;

@@ -6,6 +6,8 @@
 #include "Forms.h"
 #include "Native.h"
 
+#include <algorithm>
+
 // ---- TPanel
 
 TPanel::TPanel(TComponent* Owner) : TWinControl(Owner) {}
@@ -98,6 +100,114 @@ void TPanel::PaintBevel(HDC__* dc, TPanelBevel bevel, RECT& rect)
     SelectObject(dc, previous);
     DeleteObject(light);
     DeleteObject(dark);
+}
+
+// ---- TRadioGroup
+
+TRadioGroup::TRadioGroup(TComponent* Owner) : TWinControl(Owner) {}
+
+int TRadioGroup::ItemIndex() const
+{
+    if (buttons_.empty())
+        return itemIndex_;
+    for (std::size_t index = 0; index < buttons_.size(); ++index)
+        if (SendMessageW(buttons_[index], BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return static_cast<int>(index);
+    return -1;
+}
+
+void TRadioGroup::SetItemIndex(int index)
+{
+    itemIndex_ = index;
+    for (std::size_t button = 0; button < buttons_.size(); ++button)
+        SendMessageW(buttons_[button], BM_SETCHECK,
+                     static_cast<int>(button) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TRadioGroup::SetProperty(const FormProperty& property, const FormHandlers& handlers)
+{
+    if (property.name == "Items.Strings")
+        items_ = property.value.AsList();
+    else if (property.name == "ItemIndex")
+        SetItemIndex(property.value.AsInt());
+    else
+        return TWinControl::SetProperty(property, handlers);
+    return true;
+}
+
+WindowParams TRadioGroup::CreateParams()
+{
+    WindowParams params;
+    params.className = L"BUTTON";
+    params.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX;
+    // Tab goes into the group, to its buttons.
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.parent = Parent()->Handle();
+    params.ownClass = false;
+    return params;
+}
+
+void TRadioGroup::HandleCreated()
+{
+    if (items_.empty())
+        return;
+    HDC dc = GetDC(Handle());
+    HGDIOBJ previous = SelectObject(dc, FontHandle());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(Handle(), dc);
+
+    // The rows share the height below the caption evenly.
+    int rows = static_cast<int>(items_.size());
+    int space = Height() - metrics.tmHeight - 5;
+    int rowHeight = space / rows;
+    int top = metrics.tmHeight + 1 + (space % rows) / 2;
+    for (int row = 0; row < rows; ++row) {
+        DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (row == 0 ? WS_GROUP | WS_TABSTOP : 0);
+        HWND button = CreateWindowExW(0, L"BUTTON", WideFromAnsi(items_[row]).c_str(), style, 8,
+                                      top + row * rowHeight, Width() - 16, rowHeight, Handle(), nullptr,
+                                      ModuleInstance(), nullptr);
+        if (!button)
+            throw Exception("cannot create the buttons of " + Name);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
+        buttons_.push_back(button);
+    }
+    SetItemIndex(itemIndex_);
+}
+
+void TRadioGroup::Loaded()
+{
+    TWinControl::Loaded();
+    // Every window created after this one lies beneath it; the group goes
+    // beneath the last of them that overlaps it.
+    RECT group;
+    GetWindowRect(Handle(), &group);
+    HWND lastOverlapping = nullptr;
+    for (HWND sibling = GetWindow(Handle(), GW_HWNDNEXT); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        RECT bounds, common;
+        GetWindowRect(sibling, &bounds);
+        if (IntersectRect(&common, &group, &bounds))
+            lastOverlapping = sibling;
+    }
+    if (lastOverlapping)
+        SetWindowPos(Handle(), lastOverlapping, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::intptr_t TRadioGroup::WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    // A group box draws only its frame and caption; the inside is ours to fill.
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        auto dc = reinterpret_cast<HDC>(wParam);
+        FillRect(dc, &client, ControlColor(dc));
+        return 1;
+    }
+    if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) &&
+        std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam)) != buttons_.end())
+        return reinterpret_cast<std::intptr_t>(ControlColor(reinterpret_cast<HDC>(wParam)));
+    return TWinControl::WndProc(message, wParam, lParam);
 }
 
 // ---- TTimer

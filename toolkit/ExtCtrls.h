@@ -1,9 +1,11 @@
 #pragma once
-// Panels and timers.
+// Panels, radio groups and timers.
 #include "Controls.h"
 
 struct tagRECT;
 using RECT = tagRECT;
+#include <string>
+#include <vector>
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
@@ -25,6 +27,32 @@ protected:
 private:
     void Paint();
     void PaintBevel(HDC__* dc, TPanelBevel bevel, RECT& rect);
+};
+
+// A captioned group box with one radio button per item, of which at most one
+// is selected. Windowed controls that lie over the group (fields inside its
+// rows) are kept above it, so they are drawn and reached with Tab before it.
+class TRadioGroup : public TWinControl {
+public:
+    explicit TRadioGroup(TComponent* Owner);
+
+    const std::vector<std::string>& Items() const { return items_; }
+    // The selected item, from 0; -1 when none is.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+    bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+    void Loaded() override;
+
+protected:
+    WindowParams CreateParams() override;
+    void HandleCreated() override;
+    std::intptr_t WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+private:
+    std::vector<std::string> items_;
+    std::vector<HWND__*> buttons_;
+    int itemIndex_ = -1; // until the buttons exist; then they hold it
 };
 
 // Fires OnTimer every Interval milliseconds while enabled. A tick does not

@@ -26,6 +26,7 @@ const Factory* componentFactory(const std::string& className)
         {"TMenuItem", [](TComponent* owner) { return new TMenuItem(owner); }},
         {"TPanel", [](TComponent* owner) { return new TPanel(owner); }},
         {"TPopupMenu", [](TComponent* owner) { return new TPopupMenu(owner); }},
+        {"TRadioGroup", [](TComponent* owner) { return new TRadioGroup(owner); }},
         {"TTimer", [](TComponent* owner) { return new TTimer(owner); }},
     };
     auto found = factories.find(className);

@@ -3,6 +3,7 @@
 #include "Codepage.h"
 #include "FormReader.h"
 #include "Native.h"
+#include "NumberText.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -168,6 +169,10 @@ TApplication::TApplication() : TComponent(nullptr) {}
 
 void TApplication::Initialize()
 {
+    // The number texts use the user's decimal separator.
+    wchar_t separator[4] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) == 2 && separator[0] < 0x80)
+        DecimalSeparator = static_cast<char>(separator[0]);
     if (handle_)
         return;
     const wchar_t* className = L"TApplication";
