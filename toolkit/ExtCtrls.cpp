@@ -10,23 +10,31 @@
 
 TPanel::TPanel(TComponent* Owner) : TWinControl(Owner) {}
 
+namespace {
+
+TPanelBevel bevelFromName(const std::string& name)
+{
+    if (name == "bvNone")
+        return bvNone;
+    if (name == "bvLowered")
+        return bvLowered;
+    if (name == "bvRaised")
+        return bvRaised;
+    throw EFormError("unknown bevel " + name);
+}
+
+} // namespace
+
 bool TPanel::SetProperty(const FormProperty& property, const FormHandlers& handlers)
 {
-    if (property.name == "BevelOuter") {
-        const std::string& bevel = property.value.AsIdentifier();
-        if (bevel == "bvNone")
-            BevelOuter = bvNone;
-        else if (bevel == "bvLowered")
-            BevelOuter = bvLowered;
-        else if (bevel == "bvRaised")
-            BevelOuter = bvRaised;
-        else
-            throw EFormError("unknown bevel " + bevel);
-    } else if (property.name == "BevelWidth") {
+    if (property.name == "BevelOuter")
+        BevelOuter = bevelFromName(property.value.AsIdentifier());
+    else if (property.name == "BevelInner")
+        BevelInner = bevelFromName(property.value.AsIdentifier());
+    else if (property.name == "BevelWidth")
         BevelWidth = property.value.AsInt();
-    } else {
+    else
         return TWinControl::SetProperty(property, handlers);
-    }
     return true;
 }
 
@@ -61,36 +69,29 @@ void TPanel::Paint()
     FillRect(dc, &rect, background);
     DeleteObject(background);
 
-    if (BevelOuter != bvNone) {
-        HPEN light = CreatePen(PS_SOLID, 1, ColorRef(clBtnHighlight));
-        HPEN dark = CreatePen(PS_SOLID, 1, ColorRef(clBtnShadow));
-        HPEN topLeft = BevelOuter == bvRaised ? light : dark;
-        HPEN bottomRight = BevelOuter == bvRaised ? dark : light;
-        HGDIOBJ previous = SelectObject(dc, topLeft);
-        for (int ring = 0; ring < BevelWidth; ++ring) {
-            SelectObject(dc, topLeft);
-            MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
-            LineTo(dc, rect.left, rect.top);
-            LineTo(dc, rect.right - 1, rect.top);
-            SelectObject(dc, bottomRight);
-            LineTo(dc, rect.right - 1, rect.bottom - 1);
-            LineTo(dc, rect.left - 1, rect.bottom - 1);
-            InflateRect(&rect, -1, -1);
-        }
-        SelectObject(dc, previous);
-        DeleteObject(light);
-        DeleteObject(dark);
-    }
+    for (TPanelBevel bevel : {BevelOuter, BevelInner})
+        if (bevel != bvNone)
+            DrawBevel(dc, rect, bevel == bvRaised, BevelWidth);
 
     std::wstring caption = WideFromAnsi(caption_);
     HGDIOBJ previousFont = SelectObject(dc, FontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorRef(Font().Color));
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, previousFont);
     PaintGraphicControls(dc);
     EndPaint(Handle(), &paint);
+}
+
+// ---- TBevel
+
+TBevel::TBevel(TComponent* Owner) : TGraphicControl(Owner) {}
+
+void TBevel::Paint(HDC__* dc)
+{
+    RECT rect{Left(), Top(), Left() + Width(), Top() + Height()};
+    DrawBevel(dc, rect, false, 1);
 }
 
 // ---- TTimer

@@ -1,15 +1,18 @@
 #pragma once
-// Panels and timers.
+// Panels, bevels and timers.
 #include "Controls.h"
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
-// A rectangle of colour with a bevelled edge and a centred caption.
+// A rectangle of colour with a bevelled edge and a centred caption. The outer
+// bevel runs along the edges, the inner one just inside it; both are
+// BevelWidth wide. A panel takes no focus and handles no input of its own.
 class TPanel : public TWinControl {
 public:
     explicit TPanel(TComponent* Owner);
 
     TPanelBevel BevelOuter = bvRaised;
+    TPanelBevel BevelInner = bvNone;
     int BevelWidth = 1;
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
@@ -20,6 +23,14 @@ protected:
 
 private:
     void Paint();
+};
+
+// A lowered box drawn on its parent, the inside left unpainted: three pixels
+// high, a sunken rule.
+class TBevel : public TGraphicControl {
+public:
+    explicit TBevel(TComponent* Owner);
+    void Paint(HDC__* dc) override;
 };
 
 // Fires OnTimer every Interval milliseconds while enabled. A tick does not
