@@ -3,11 +3,19 @@
 #include "BoardClock.h"
 #include "CitySlots.h"
 #include "Settings.h"
+#include "about/About.h"
 #include "converters/Ondo.h"
 #include "converters/Tuka.h"
 #include "notes/Bibou.h"
 #include "notes/Memo.h"
 #include "notes/NotesFiles.h"
+#include "reference/Kouku.h"
+#include "reference/Taisikan.h"
+#include "reference/Tani.h"
+#include "reference/Tel1.h"
+#include "reference/Tel2.h"
+#include "reference/Time1.h"
+#include "reference/Time2.h"
 #include "settings/Setting.h"
 #include "toolkit/DateTime.h"
 #include "toolkit/NumberText.h"
@@ -37,14 +45,14 @@ const FormTable<TForm1> form1Table{
         FORM_MEMBER(TForm1, Kouku), FORM_MEMBER(TForm1, Taisikan),
     },
     {
-        FORM_HANDLER(TForm1, Timer1Timer),
-        FORM_HANDLER(TForm1, Setting1Click),
-        FORM_HANDLER(TForm1, MemoClick),
-        FORM_HANDLER(TForm1, BibouClick),
-        FORM_HANDLER(TForm1, Close1),
-        FORM_HANDLER(TForm1, FormEndSession),
-        FORM_HANDLER(TForm1, TukaClick),
-        FORM_HANDLER(TForm1, OndoClick),
+        FORM_HANDLER(TForm1, Timer1Timer), FORM_HANDLER(TForm1, About1Click),
+        FORM_HANDLER(TForm1, Setting1Click), FORM_HANDLER(TForm1, Zisa1Click),
+        FORM_HANDLER(TForm1, Zisa2Click), FORM_HANDLER(TForm1, Tel1Click),
+        FORM_HANDLER(TForm1, Tel2Click), FORM_HANDLER(TForm1, TaniClick),
+        FORM_HANDLER(TForm1, KoukuClick), FORM_HANDLER(TForm1, TaisikanClick),
+        FORM_HANDLER(TForm1, TukaClick), FORM_HANDLER(TForm1, OndoClick),
+        FORM_HANDLER(TForm1, MemoClick), FORM_HANDLER(TForm1, BibouClick),
+        FORM_HANDLER(TForm1, Close1), FORM_HANDLER(TForm1, FormEndSession),
     },
 };
 
@@ -66,6 +74,11 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner)
             this->*slot.dst = store.ReadBool(slot.dstValue, false);
 
     SetBounds(startx, starty, Width(), Height());
+}
+
+void TForm1::About1Click(TObject*)
+{
+    Form2->Show();
 }
 
 void TForm1::Setting1Click(TObject*)
@@ -110,6 +123,41 @@ void TForm1::TukaClick(TObject*)
 void TForm1::OndoClick(TObject*)
 {
     Form11->Show();
+}
+
+void TForm1::Zisa1Click(TObject*)
+{
+    Form5->Show();
+}
+
+void TForm1::Zisa2Click(TObject*)
+{
+    Form6->Show();
+}
+
+void TForm1::Tel1Click(TObject*)
+{
+    Form7->Show();
+}
+
+void TForm1::Tel2Click(TObject*)
+{
+    Form8->Show();
+}
+
+void TForm1::TaniClick(TObject*)
+{
+    Form9->Show();
+}
+
+void TForm1::KoukuClick(TObject*)
+{
+    Form14->Show();
+}
+
+void TForm1::TaisikanClick(TObject*)
+{
+    Form15->Show();
 }
 
 void TForm1::Timer1Timer(TObject*)

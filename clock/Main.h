@@ -32,7 +32,15 @@ public:
         *Ondo, *N6, *Memo, *Bibou, *N7, *sankou, *Kouku, *Taisikan;
 
     void Timer1Timer(TObject* Sender);
+    void About1Click(TObject* Sender);
     void Setting1Click(TObject* Sender);
+    void Zisa1Click(TObject* Sender);
+    void Zisa2Click(TObject* Sender);
+    void Tel1Click(TObject* Sender);
+    void Tel2Click(TObject* Sender);
+    void TaniClick(TObject* Sender);
+    void KoukuClick(TObject* Sender);
+    void TaisikanClick(TObject* Sender);
     void MemoClick(TObject* Sender);
     void BibouClick(TObject* Sender);
     void Close1(TObject* Sender, TCloseAction& Action);

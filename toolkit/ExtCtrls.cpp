@@ -12,23 +12,31 @@
 
 TPanel::TPanel(TComponent* Owner) : TWinControl(Owner) {}
 
+namespace {
+
+TPanelBevel bevelFromName(const std::string& name)
+{
+    if (name == "bvNone")
+        return bvNone;
+    if (name == "bvLowered")
+        return bvLowered;
+    if (name == "bvRaised")
+        return bvRaised;
+    throw EFormError("unknown bevel " + name);
+}
+
+} // namespace
+
 bool TPanel::SetProperty(const FormProperty& property, const FormHandlers& handlers)
 {
-    if (property.name == "BevelOuter" || property.name == "BevelInner") {
-        const std::string& name = property.value.AsIdentifier();
-        TPanelBevel bevel = bvNone;
-        if (name == "bvLowered")
-            bevel = bvLowered;
-        else if (name == "bvRaised")
-            bevel = bvRaised;
-        else if (name != "bvNone")
-            throw EFormError("unknown bevel " + name);
-        (property.name == "BevelOuter" ? BevelOuter : BevelInner) = bevel;
-    } else if (property.name == "BevelWidth") {
+    if (property.name == "BevelOuter")
+        BevelOuter = bevelFromName(property.value.AsIdentifier());
+    else if (property.name == "BevelInner")
+        BevelInner = bevelFromName(property.value.AsIdentifier());
+    else if (property.name == "BevelWidth")
         BevelWidth = property.value.AsInt();
-    } else {
+    else
         return TWinControl::SetProperty(property, handlers);
-    }
     return true;
 }
 
@@ -63,43 +71,19 @@ void TPanel::Paint()
     FillRect(dc, &rect, background);
     DeleteObject(background);
 
-    PaintBevel(dc, BevelOuter, rect);
-    PaintBevel(dc, BevelInner, rect);
+    for (TPanelBevel bevel : {BevelOuter, BevelInner})
+        if (bevel != bvNone)
+            DrawBevel(dc, rect, bevel == bvRaised, BevelWidth);
 
     std::wstring caption = WideFromAnsi(caption_);
     HGDIOBJ previousFont = SelectObject(dc, FontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorRef(Font().Color));
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, previousFont);
     PaintGraphicControls(dc);
     EndPaint(Handle(), &paint);
-}
-
-// Draws a bevel BevelWidth pixels wide inside rect and shrinks rect by it.
-void TPanel::PaintBevel(HDC__* dc, TPanelBevel bevel, RECT& rect)
-{
-    if (bevel == bvNone)
-        return;
-    HPEN light = CreatePen(PS_SOLID, 1, ColorRef(clBtnHighlight));
-    HPEN dark = CreatePen(PS_SOLID, 1, ColorRef(clBtnShadow));
-    HPEN topLeft = bevel == bvRaised ? light : dark;
-    HPEN bottomRight = bevel == bvRaised ? dark : light;
-    HGDIOBJ previous = SelectObject(dc, topLeft);
-    for (int ring = 0; ring < BevelWidth; ++ring) {
-        SelectObject(dc, topLeft);
-        MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
-        LineTo(dc, rect.left, rect.top);
-        LineTo(dc, rect.right - 1, rect.top);
-        SelectObject(dc, bottomRight);
-        LineTo(dc, rect.right - 1, rect.bottom - 1);
-        LineTo(dc, rect.left - 1, rect.bottom - 1);
-        InflateRect(&rect, -1, -1);
-    }
-    SelectObject(dc, previous);
-    DeleteObject(light);
-    DeleteObject(dark);
 }
 
 // ---- TRadioGroup
@@ -208,6 +192,16 @@ std::intptr_t TRadioGroup::WndProc(unsigned message, std::uintptr_t wParam, std:
         std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam)) != buttons_.end())
         return reinterpret_cast<std::intptr_t>(ControlColor(reinterpret_cast<HDC>(wParam)));
     return TWinControl::WndProc(message, wParam, lParam);
+}
+
+// ---- TBevel
+
+TBevel::TBevel(TComponent* Owner) : TGraphicControl(Owner) {}
+
+void TBevel::Paint(HDC__* dc)
+{
+    RECT rect{Left(), Top(), Left() + Width(), Top() + Height()};
+    DrawBevel(dc, rect, false, 1);
 }
 
 // ---- TTimer

@@ -1,15 +1,15 @@
 #pragma once
-// Panels, radio groups and timers.
+// Panels, bevels, radio groups and timers.
 #include "Controls.h"
 
-struct tagRECT;
-using RECT = tagRECT;
 #include <string>
 #include <vector>
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
-// A rectangle of colour with a bevelled edge and a centred caption.
+// A rectangle of colour with a bevelled edge and a centred caption. The outer
+// bevel runs along the edges, the inner one just inside it; both are
+// BevelWidth wide. A panel takes no focus and handles no input of its own.
 class TPanel : public TWinControl {
 public:
     explicit TPanel(TComponent* Owner);
@@ -26,7 +26,6 @@ protected:
 
 private:
     void Paint();
-    void PaintBevel(HDC__* dc, TPanelBevel bevel, RECT& rect);
 };
 
 // A captioned group box with one radio button per item, of which at most one
@@ -53,6 +52,14 @@ private:
     std::vector<std::string> items_;
     std::vector<HWND__*> buttons_;
     int itemIndex_ = -1; // until the buttons exist; then they hold it
+};
+
+// A lowered box drawn on its parent, the inside left unpainted: three pixels
+// high, a sunken rule.
+class TBevel : public TGraphicControl {
+public:
+    explicit TBevel(TComponent* Owner);
+    void Paint(HDC__* dc) override;
 };
 
 // Fires OnTimer every Interval milliseconds while enabled. A tick does not

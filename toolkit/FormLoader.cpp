@@ -18,6 +18,7 @@ using Factory = std::function<TComponent*(TComponent* owner)>;
 const Factory* componentFactory(const std::string& className)
 {
     static const std::map<std::string, Factory> factories = {
+        {"TBevel", [](TComponent* owner) { return new TBevel(owner); }},
         {"TButton", [](TComponent* owner) { return new TButton(owner); }},
         {"TCheckBox", [](TComponent* owner) { return new TCheckBox(owner); }},
         {"TEdit", [](TComponent* owner) { return new TEdit(owner); }},

@@ -36,6 +36,12 @@ bool TForm::SetProperty(const FormProperty& property, const FormHandlers& handle
     return true;
 }
 
+void TForm::Loaded()
+{
+    TWinControl::Loaded();
+    UpdateScrollBars();
+}
+
 WindowParams TForm::CreateParams()
 {
     WindowParams params;
@@ -65,6 +71,120 @@ void TForm::Show()
 void TForm::Hide()
 {
     ShowWindow(Handle(), SW_HIDE);
+}
+
+namespace {
+
+// One click on a scroll bar's arrow moves this many pixels.
+constexpr int scrollLine = 8;
+
+void setScrollBar(HWND window, int bar, bool shown, int extent, int page, int position)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = shown ? extent - 1 : 0;
+    info.nPage = shown ? static_cast<UINT>(page) : 0;
+    info.nPos = position;
+    SetScrollInfo(window, bar, &info, TRUE);
+    ShowScrollBar(window, bar, shown);
+}
+
+} // namespace
+
+void TForm::UpdateScrollBars()
+{
+    // Showing or hiding a bar resizes the client area and comes back here.
+    if (scrollBarsChanging_ || !Handle() || IsIconic(Handle()))
+        return;
+    scrollBarsChanging_ = true;
+    int extentWidth = 0;
+    int extentHeight = 0;
+    for (const TControl* control : Controls()) {
+        extentWidth = std::max(extentWidth, scrollX_ + control->Left() + control->Width());
+        extentHeight = std::max(extentHeight, scrollY_ + control->Top() + control->Height());
+    }
+    // The client area as it would be without bars; a bar on one axis takes
+    // room from the other.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    int width = client.right + (style & WS_VSCROLL ? barWidth : 0);
+    int height = client.bottom + (style & WS_HSCROLL ? barHeight : 0);
+    bool horizontal = extentWidth > width;
+    bool vertical = extentHeight > height || (horizontal && extentHeight > height - barHeight);
+    horizontal = horizontal || (vertical && extentWidth > width - barWidth);
+    int pageWidth = width - (vertical ? barWidth : 0);
+    int pageHeight = height - (horizontal ? barHeight : 0);
+    int x = horizontal ? std::clamp(scrollX_, 0, extentWidth - pageWidth) : 0;
+    int y = vertical ? std::clamp(scrollY_, 0, extentHeight - pageHeight) : 0;
+    setScrollBar(Handle(), SB_HORZ, horizontal, extentWidth, pageWidth, x);
+    setScrollBar(Handle(), SB_VERT, vertical, extentHeight, pageHeight, y);
+    ScrollTo(x, y);
+    scrollBarsChanging_ = false;
+}
+
+void TForm::Scroll(int bar, unsigned request)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), bar, &info);
+    int page = static_cast<int>(info.nPage);
+    int position = info.nPos;
+    switch (request) {
+    case SB_LINEUP:
+        position -= scrollLine;
+        break;
+    case SB_LINEDOWN:
+        position += scrollLine;
+        break;
+    case SB_PAGEUP:
+        position -= page;
+        break;
+    case SB_PAGEDOWN:
+        position += page;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        position = info.nTrackPos;
+        break;
+    case SB_TOP:
+        position = 0;
+        break;
+    case SB_BOTTOM:
+        position = info.nMax;
+        break;
+    default:
+        return;
+    }
+    position = std::clamp(position, 0, std::max(0, info.nMax + 1 - page));
+    SetScrollPos(Handle(), bar, position, TRUE);
+    if (bar == SB_HORZ)
+        ScrollTo(position, scrollY_);
+    else
+        ScrollTo(scrollX_, position);
+}
+
+void TForm::ScrollTo(int x, int y)
+{
+    int dx = x - scrollX_;
+    int dy = y - scrollY_;
+    if (dx == 0 && dy == 0)
+        return;
+    scrollX_ = x;
+    scrollY_ = y;
+    ScrollWindowEx(Handle(), -dx, -dy, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    // The child windows have moved with the pixels and recorded their places;
+    // the other controls only learn theirs.
+    for (TControl* control : Controls()) {
+        auto* windowed = dynamic_cast<TWinControl*>(control);
+        if (!windowed || !windowed->HandleAllocated())
+            control->SetBounds(control->Left() - dx, control->Top() - dy, control->Width(), control->Height());
+    }
 }
 
 bool TForm::Visible() const
@@ -102,16 +222,29 @@ std::intptr_t TForm::WndProc(unsigned message, std::uintptr_t wParam, std::intpt
     }
     case WM_ACTIVATE:
         // Give the focus back to the control that had it, or to the first in
-        // the Tab order.
+        // the Tab order; with no control that takes the focus (only panels,
+        // say) the form keeps it.
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
             if (focus && IsChild(Handle(), focus))
                 focused_ = focus;
         } else {
-            if (!focused_ || !IsWindow(focused_) || !IsChild(Handle(), focused_))
+            if (!focused_ || !IsWindow(focused_) || !IsChild(Handle(), focused_)) {
                 focused_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+                if (focused_ && !(GetWindowLongW(focused_, GWL_STYLE) & WS_TABSTOP))
+                    focused_ = nullptr;
+            }
             SetFocus(focused_ ? focused_ : Handle());
         }
+        return 0;
+    case WM_SIZE:
+        UpdateScrollBars();
+        break;
+    case WM_HSCROLL:
+        Scroll(SB_HORZ, LOWORD(wParam));
+        return 0;
+    case WM_VSCROLL:
+        Scroll(SB_VERT, LOWORD(wParam));
         return 0;
     case WM_ERASEBKGND: {
         RECT client;

@@ -1,5 +1,8 @@
 #pragma once
-// Forms and the application object.
+// Forms and the application object. A form scrolls automatically: on each
+// axis on which its client area is smaller than the extent of its controls it
+// shows a scroll bar, which moves the controls, and it drops the bar again
+// once the client area is large enough.
 #include "Controls.h"
 #include "FormLoader.h"
 
@@ -28,6 +31,7 @@ public:
     TNotifyEvent OnEndSession;
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
+    void Loaded() override;
 
 protected:
     // Builds the form from the description embedded for its unit ("Main"),
@@ -44,9 +48,18 @@ protected:
 private:
     friend void LoadFormDescription(TForm& form, const std::string& unitName, const FormBinding& binding);
 
+    void UpdateScrollBars();
+    // Runs a scroll bar request (SB_LINEDOWN, ...) on SB_HORZ or SB_VERT.
+    void Scroll(int bar, unsigned request);
+    void ScrollTo(int x, int y);
+
     std::wstring windowClass_;
     bool shownBefore_ = false;
     HWND__* focused_ = nullptr;
+    // How far the controls are scrolled, in pixels.
+    int scrollX_ = 0;
+    int scrollY_ = 0;
+    bool scrollBarsChanging_ = false;
 };
 
 class TApplication : public TComponent {

@@ -29,6 +29,28 @@ HFONT CreateFontHandle(const TFont& font)
     return CreateFontIndirectW(&description);
 }
 
+void DrawBevel(HDC dc, RECT& rect, bool raised, int width)
+{
+    HPEN light = CreatePen(PS_SOLID, 1, ColorRef(clBtnHighlight));
+    HPEN dark = CreatePen(PS_SOLID, 1, ColorRef(clBtnShadow));
+    HPEN topLeft = raised ? light : dark;
+    HPEN bottomRight = raised ? dark : light;
+    HGDIOBJ previous = SelectObject(dc, topLeft);
+    for (int ring = 0; ring < width; ++ring) {
+        SelectObject(dc, topLeft);
+        MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
+        LineTo(dc, rect.left, rect.top);
+        LineTo(dc, rect.right - 1, rect.top);
+        SelectObject(dc, bottomRight);
+        LineTo(dc, rect.right - 1, rect.bottom - 1);
+        LineTo(dc, rect.left - 1, rect.bottom - 1);
+        InflateRect(&rect, -1, -1);
+    }
+    SelectObject(dc, previous);
+    DeleteObject(light);
+    DeleteObject(dark);
+}
+
 HINSTANCE ModuleInstance()
 {
     return GetModuleHandleW(nullptr);

@@ -10,6 +10,11 @@ COLORREF ColorRef(TColor color);
 HFONT CreateFontHandle(const TFont& font);
 HINSTANCE ModuleInstance();
 
+// Draws a bevel of width rings just inside rect: lowered has its top and left
+// edges in the shadow colour and its bottom and right edges in the highlight
+// colour, raised the other way round. Leaves rect as the inside of the bevel.
+void DrawBevel(HDC dc, RECT& rect, bool raised, int width);
+
 // Registers a window class of the toolkit's own once, with the toolkit's
 // window procedure and the application icon.
 void RegisterOwnClass(const std::wstring& className);

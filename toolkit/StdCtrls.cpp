@@ -26,6 +26,12 @@ WindowParams systemControl(const TWinControl& control, const wchar_t* className,
 
 TLabel::TLabel(TComponent* Owner) : TGraphicControl(Owner) {}
 
+namespace {
+
+constexpr UINT labelTextFormat = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX;
+
+} // namespace
+
 void TLabel::Paint(HDC__* dc)
 {
     RECT rect{Left(), Top(), Left() + Width(), Top() + Height()};
@@ -34,9 +40,41 @@ void TLabel::Paint(HDC__* dc)
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorRef(Font().Color));
     std::wstring caption = WideFromAnsi(Caption());
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_LEFT | DT_NOPREFIX);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, labelTextFormat);
     SelectObject(dc, previous);
     DeleteObject(font);
+}
+
+void TLabel::AdjustSize()
+{
+    HDC screen = GetDC(nullptr);
+    HFONT font = CreateFontHandle(Font());
+    HGDIOBJ previous = SelectObject(screen, font);
+    std::wstring caption = WideFromAnsi(Caption());
+    RECT extent{0, 0, 0, 0};
+    DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &extent, labelTextFormat | DT_CALCRECT);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    // A shorter caption leaves part of the old area to repaint.
+    Invalidate();
+    RecordBounds(Left(), Top(), extent.right, extent.bottom);
+    Invalidate();
+}
+
+void TLabel::BoundsChanged()
+{
+    AdjustSize();
+}
+
+void TLabel::TextChanged()
+{
+    AdjustSize();
+}
+
+void TLabel::AppearanceChanged()
+{
+    AdjustSize();
 }
 
 // ---- TEdit

@@ -2,11 +2,21 @@
 // The standard controls: labels, one-line edits, buttons and check boxes.
 #include "Controls.h"
 
-// A caption drawn on its parent, with the parent showing through.
+// A caption drawn left-aligned on one line on its parent, with the parent
+// showing through. Its size follows its caption in its font, whatever size
+// the description gives.
 class TLabel : public TGraphicControl {
 public:
     explicit TLabel(TComponent* Owner);
     void Paint(HDC__* dc) override;
+
+protected:
+    void BoundsChanged() override;
+    void TextChanged() override;
+    void AppearanceChanged() override;
+
+private:
+    void AdjustSize();
 };
 
 class TEdit : public TWinControl {
