@@ -60,8 +60,8 @@ void runTicks(int ticks)
 
 int main(int argc, char** argv)
 {
-    const int ticks = argc > 1 ? std::max(60, std::atoi(argv[1])) : 600;
-    const int every = 60;
+    const int ticks = argc > 1 ? std::max(300, std::atoi(argv[1])) : 600;
+    const int every = 20;
     Application->Initialize();
     Application->SetTitle("Horavel");
     CreateWindowSet();
