@@ -36,8 +36,11 @@ void TControl::RecordBounds(int left, int top, int width, int height)
 
 void TControl::SetCaption(const std::string& caption)
 {
+    // Writing the text it already shows leaves the control alone: no repaint.
+    bool unchanged = caption == GetText();
     caption_ = caption;
-    TextChanged();
+    if (!unchanged)
+        TextChanged();
 }
 
 void TControl::SetColor(TColor color)
@@ -159,6 +162,14 @@ void TGraphicControl::Invalidate()
 
 // ---- TWinControl
 
+void TWinControl::NotifyWindowsReady()
+{
+    WindowsReady();
+    for (TControl* child : controls_)
+        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+            windowed->NotifyWindowsReady();
+}
+
 TWinControl::TWinControl(TComponent* Owner) : TControl(Owner) {}
 
 TWinControl::~TWinControl()
@@ -171,8 +182,6 @@ TWinControl::~TWinControl()
         handle_ = nullptr;
         DestroyWindow(window);
     }
-    if (fontHandle_)
-        DeleteObject(fontHandle_);
     if (brush_)
         DeleteObject(brush_);
 }
@@ -194,7 +203,7 @@ bool TWinControl::SetProperty(const FormProperty& property, const FormHandlers& 
 void TWinControl::CreateHandle()
 {
     WindowParams params = CreateParams();
-    fontHandle_ = CreateFontHandle(Font());
+    fontHandle_ = SharedFont(Font());
     if (params.ownClass)
         RegisterOwnClass(params.className);
     HWND window = CreateWindowExW(params.exStyle, params.className.c_str(), WideFromAnsi(caption_).c_str(),
@@ -220,6 +229,8 @@ void TWinControl::CreateHandle()
     });
     for (TWinControl* child : children)
         child->CreateHandle();
+    if (!Parent())
+        NotifyWindowsReady();
 }
 
 namespace {
@@ -337,10 +348,8 @@ void TWinControl::AppearanceChanged()
     }
     if (!handle_)
         return;
-    HFONT previous = fontHandle_;
-    fontHandle_ = CreateFontHandle(Font());
+    fontHandle_ = SharedFont(Font());
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
-    DeleteObject(previous);
     InvalidateRect(handle_, nullptr, TRUE);
 }
 

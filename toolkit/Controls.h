@@ -123,6 +123,8 @@ protected:
     virtual WindowParams CreateParams() = 0;
     // Runs once the window exists, before the child controls' windows.
     virtual void HandleCreated() {}
+    // Runs once every window of the form exists (at the form's first showing).
+    virtual void WindowsReady() {}
     // Handles one message of the window; the default passes it on.
     virtual std::intptr_t WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     std::intptr_t DefaultHandler(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -145,6 +147,7 @@ protected:
 private:
     friend class TControl;
     friend struct WindowProcedures;
+    void NotifyWindowsReady();
 
     HWND__* handle_ = nullptr;
     HFONT__* fontHandle_ = nullptr;

@@ -160,9 +160,8 @@ void TRadioGroup::HandleCreated()
     SetItemIndex(itemIndex_);
 }
 
-void TRadioGroup::Loaded()
+void TRadioGroup::WindowsReady()
 {
-    TWinControl::Loaded();
     // Every window created after this one lies beneath it; the group goes
     // beneath the last of them that overlaps it.
     RECT group;

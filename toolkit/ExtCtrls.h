@@ -41,9 +41,9 @@ public:
     void SetItemIndex(int index);
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
-    void Loaded() override;
 
 protected:
+    void WindowsReady() override;
     WindowParams CreateParams() override;
     void HandleCreated() override;
     std::intptr_t WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;

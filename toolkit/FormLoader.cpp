@@ -118,6 +118,5 @@ void LoadFormDescription(TForm& form, const std::string& unitName, const FormBin
     form.Name = root.name;
     form.windowClass_ = WideFromAnsi(root.className);
     Builder(form, unitName, binding).Build(root);
-    form.CreateHandle();
     notifyLoaded(form);
 }

@@ -36,9 +36,8 @@ bool TForm::SetProperty(const FormProperty& property, const FormHandlers& handle
     return true;
 }
 
-void TForm::Loaded()
+void TForm::WindowsReady()
 {
-    TWinControl::Loaded();
     UpdateScrollBars();
 }
 
@@ -56,6 +55,10 @@ WindowParams TForm::CreateParams()
 
 void TForm::Show()
 {
+    // A form's windows are made when it is first shown: most of the program's
+    // windows stay hidden for the whole run and cost nothing until then.
+    if (!HandleAllocated())
+        CreateHandle();
     if (!shownBefore_ && Position == poScreenCenter) {
         int screenWidth = GetSystemMetrics(SM_CXSCREEN);
         int screenHeight = GetSystemMetrics(SM_CYSCREEN);
@@ -70,7 +73,8 @@ void TForm::Show()
 
 void TForm::Hide()
 {
-    ShowWindow(Handle(), SW_HIDE);
+    if (HandleAllocated())
+        ShowWindow(Handle(), SW_HIDE);
 }
 
 namespace {

@@ -31,9 +31,9 @@ public:
     TNotifyEvent OnEndSession;
 
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
-    void Loaded() override;
 
 protected:
+    void WindowsReady() override;
     // Builds the form from the description embedded for its unit ("Main"),
     // binding components and events through the form class's table.
     template <class Form>

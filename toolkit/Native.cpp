@@ -3,6 +3,7 @@
 #include "Codepage.h"
 
 #include <set>
+#include <vector>
 
 COLORREF ColorRef(TColor color)
 {
@@ -11,7 +12,9 @@ COLORREF ColorRef(TColor color)
     return static_cast<COLORREF>(color & 0x00FFFFFF);
 }
 
-HFONT CreateFontHandle(const TFont& font)
+namespace {
+
+HFONT createFont(const TFont& font)
 {
     LOGFONTW description{};
     description.lfHeight = font.Height;
@@ -27,6 +30,19 @@ HFONT CreateFontHandle(const TFont& font)
     std::wstring face = WideFromAnsi(font.Name);
     face.copy(description.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&description);
+}
+
+} // namespace
+
+HFONT SharedFont(const TFont& font)
+{
+    // A program uses a handful of distinct fonts, each by many controls.
+    static std::vector<std::pair<TFont, HFONT>> fonts;
+    for (const auto& [known, handle] : fonts)
+        if (known == font)
+            return handle;
+    fonts.emplace_back(font, createFont(font));
+    return fonts.back().second;
 }
 
 void DrawBevel(HDC dc, RECT& rect, bool raised, int width)

@@ -7,7 +7,9 @@
 #include <string>
 
 COLORREF ColorRef(TColor color);
-HFONT CreateFontHandle(const TFont& font);
+// The font for a TFont, made once and shared by every control that uses it
+// for the rest of the run; never to be deleted by a caller.
+HFONT SharedFont(const TFont& font);
 HINSTANCE ModuleInstance();
 
 // Draws a bevel of width rings just inside rect: lowered has its top and left

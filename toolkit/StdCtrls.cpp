@@ -35,26 +35,22 @@ constexpr UINT labelTextFormat = DT_LEFT | DT_SINGLELINE | DT_NOPREFIX;
 void TLabel::Paint(HDC__* dc)
 {
     RECT rect{Left(), Top(), Left() + Width(), Top() + Height()};
-    HFONT font = CreateFontHandle(Font());
-    HGDIOBJ previous = SelectObject(dc, font);
+    HGDIOBJ previous = SelectObject(dc, SharedFont(Font()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorRef(Font().Color));
     std::wstring caption = WideFromAnsi(Caption());
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, labelTextFormat);
     SelectObject(dc, previous);
-    DeleteObject(font);
 }
 
 void TLabel::AdjustSize()
 {
     HDC screen = GetDC(nullptr);
-    HFONT font = CreateFontHandle(Font());
-    HGDIOBJ previous = SelectObject(screen, font);
+    HGDIOBJ previous = SelectObject(screen, SharedFont(Font()));
     std::wstring caption = WideFromAnsi(Caption());
     RECT extent{0, 0, 0, 0};
     DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &extent, labelTextFormat | DT_CALCRECT);
     SelectObject(screen, previous);
-    DeleteObject(font);
     ReleaseDC(nullptr, screen);
     // A shorter caption leaves part of the old area to repaint.
     Invalidate();
@@ -104,8 +100,10 @@ WindowParams TEdit::CreateParams()
 
 void TEdit::HandleCreated()
 {
-    // No limit on the length of the text.
+    // No limit on the length of the text; a text set before the window
+    // existed may have been cut to the default limit when it was created.
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextW(Handle(), WideFromAnsi(caption_).c_str());
 }
 
 // ---- TMemo

@@ -130,33 +130,33 @@ HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top)
 
 namespace {
 
-void click(HWND window, int x, int y, DWORD down, DWORD up)
+// Posts a button's press and release to the innermost window at a point of
+// the window's client area, as the system would deliver a click there. Posted
+// input does not depend on which window is on top or where the pointer was.
+void click(HWND window, int x, int y, UINT down, UINT up, WPARAM buttons)
 {
     POINT at{x, y};
-    ClientToScreen(window, &at);
-    INPUT inputs[3] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    inputs[0].mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = down;
-    inputs[2].type = INPUT_MOUSE;
-    inputs[2].mi.dwFlags = up;
-    SendInput(3, inputs, sizeof(INPUT));
+    HWND target = window;
+    for (HWND inner; (inner = ChildWindowFromPointEx(target, at, CWP_SKIPINVISIBLE)) && inner != target;) {
+        MapWindowPoints(target, inner, &at, 1);
+        target = inner;
+    }
+    LPARAM position = MAKELPARAM(at.x, at.y);
+    PostMessageW(target, down, buttons, position);
+    PostMessageW(target, up, 0, position);
+    Sleep(100);
 }
 
 } // namespace
 
 void RightClick(HWND window, int x, int y)
 {
-    click(window, x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    click(window, x, y, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
 }
 
 void LeftClick(HWND window, int x, int y)
 {
-    click(window, x, y, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    Sleep(100);
+    click(window, x, y, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
 }
 
 HWND FocusedWindow(HWND window)

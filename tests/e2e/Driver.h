@@ -43,8 +43,8 @@ std::vector<ChildWindow> ChildWindows(HWND parent, const std::wstring& className
 // The child window at a position of the parent's client area, or nullptr.
 HWND ChildAt(const std::vector<ChildWindow>& children, int left, int top);
 
-// Moves the mouse to a point of a window's client area and clicks the right
-// button there, as real input.
+// Clicks the right or left button at a point of a window's client area,
+// delivered to the innermost window there.
 void RightClick(HWND window, int x, int y);
 void LeftClick(HWND window, int x, int y);
 // The window that has the keyboard focus in the thread of this window.

@@ -53,8 +53,6 @@ TEST_F(NotesE2E, TypedNotesAreBackAfterARestart)
         SetText(memo[0].handle, L"");
         TypeText(memo[0].handle, L"パスポートはかばんの中\r二行目");
         SaveScreenshot(memoWindow, L"memo");
-        // Out of the board's way, so that the board can be right-clicked again.
-        SetWindowPos(memoWindow, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
         HWND record = openFromMenu(horavel, board, 8, L"TForm13", L"備忘録");
         ASSERT_TRUE(record) << "備忘録 did not open";
@@ -91,7 +89,6 @@ TEST_F(NotesE2E, TypedNotesAreBackAfterARestart)
     HWND memoWindow = openFromMenu(again, board, 7, L"TForm12", L"メモ");
     ASSERT_TRUE(memoWindow);
     EXPECT_EQ(WindowText(ChildWindows(memoWindow, L"Edit")[0].handle), L"パスポートはかばんの中\r\n二行目\r\n");
-    SetWindowPos(memoWindow, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     HWND record = openFromMenu(again, board, 8, L"TForm13", L"備忘録");
     ASSERT_TRUE(record);
     EXPECT_EQ(WindowText(ChildAt(ChildWindows(record, L"Edit"), 80, 80)), L"保険 INS-77");

@@ -10,7 +10,11 @@ namespace {
 
 class Board : public WineTest {
 protected:
-    void CreateBoard() { Application->CreateForm(Form1); }
+    void CreateBoard()
+    {
+        Application->CreateForm(Form1);
+        Form1->CreateHandle();
+    }
 
     std::vector<TPanel*> Panels() const
     {
@@ -40,7 +44,7 @@ protected:
 TEST_F(Board, EmptyStoreGivesTheDefaultsAndLeavesAnEmptyKey)
 {
     ASSERT_FALSE(KeyExists());
-    CreateWindowSet();
+    BuildWindowSet();
     EXPECT_EQ(Application->MainForm(), Form1);
     EXPECT_FALSE(Form1->Visible());
     EXPECT_EQ(Form1->Caption(), "Horavel V1.1");

@@ -16,14 +16,14 @@ protected:
     void SetUp() override
     {
         WineTest::SetUp();
-        CreateWindowSet();
+        BuildWindowSet();
     }
 
     static void Recreate()
     {
         while (!Application->Components().empty())
             delete Application->Components().back();
-        CreateWindowSet();
+        BuildWindowSet();
     }
 
     static std::vector<std::string> RowTexts()

@@ -95,7 +95,7 @@ protected:
 
 TEST_F(Notes, FirstRunCreatesBothFilesAndTheFirstExitKeepsTheirBytes)
 {
-    CreateWindowSet();
+    BuildWindowSet();
     EXPECT_EQ(readFile(memoPath), "\r\n");
     std::string emptyLines;
     for (int line = 1; line <= 21; ++line)
@@ -125,7 +125,7 @@ TEST_F(Notes, TheMemoIsReadByTheLineRules)
     };
     for (const Case& c : cases) {
         writeFile(memoPath, c.file);
-        CreateWindowSet();
+        BuildWindowSet();
         EXPECT_EQ(Form12->Memo1->Text(), c.memo) << testing::PrintToString(c.file);
         CloseBoard();
         EXPECT_EQ(readFile(memoPath), c.written) << testing::PrintToString(c.file);
@@ -140,7 +140,7 @@ TEST_F(Notes, AMemoOfAMegabyteLoadsAndSavesWhole)
     while (big.size() < 1024 * 1024)
         big += "長い旅の記録 line " + std::to_string(big.size()) + "\r\n";
     writeFile(memoPath, big);
-    CreateWindowSet();
+    BuildWindowSet();
     EXPECT_EQ(Form12->Memo1->Text().size(), big.size());
     CloseBoard();
     EXPECT_TRUE(readFile(memoPath) == big);
@@ -148,7 +148,7 @@ TEST_F(Notes, AMemoOfAMegabyteLoadsAndSavesWhole)
 
 TEST_F(Notes, ClosingEachWindowSavesItsNotes)
 {
-    CreateWindowSet();
+    BuildWindowSet();
     Form1->MemoClick(Form1->Memo);
     Form12->Memo1->SetText("旅の計画\r\n二行目");
     Application->DispatchEvent([] { Form12->Close(); });
@@ -175,7 +175,7 @@ TEST_F(Notes, TravelFieldsMapToTheirFileLines)
 {
     std::string file = lines(21);
     writeFile(travelPath, file);
-    CreateWindowSet();
+    BuildWindowSet();
     EXPECT_EQ(Form13->Edit5->Text(), "line 5");
     EXPECT_EQ(Form13->Edit19->Text(), "line 19");
     EXPECT_EQ(Form13->Edit24->Text(), "line 20");
@@ -188,7 +188,7 @@ TEST_F(Notes, AShortTravelFileStillStartsAndIsWrittenWhole)
 {
     for (int count : {0, 5, 20}) {
         writeFile(travelPath, lines(count));
-        CreateWindowSet();
+        BuildWindowSet();
         EXPECT_TRUE(errors.empty());
         if (count >= 5) {
             EXPECT_EQ(Form13->Edit5->Text(), "line 5");
@@ -207,7 +207,7 @@ TEST_F(Notes, AShortTravelFileStillStartsAndIsWrittenWhole)
 TEST_F(Notes, ALongTravelFileLosesOnlyTheLinesAfterTheTwentyFirst)
 {
     writeFile(travelPath, lines(25));
-    CreateWindowSet();
+    BuildWindowSet();
     CloseBoard();
     EXPECT_EQ(readFile(travelPath), lines(21));
 }
@@ -218,7 +218,7 @@ TEST_F(Notes, AFileThatCannotBeReadStopsStartUpAndIsLeftAlone)
     HeldFile held(memoPath);
     ASSERT_TRUE(held.Held());
     try {
-        CreateWindowSet();
+        BuildWindowSet();
         FAIL() << "start-up went on";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(error.Message, "ﾌｧｲﾙ C:\\Windows\\HRVmemo1.txt は開けません");
@@ -240,7 +240,7 @@ TEST_F(Notes, AMissingFileThatCannotBeCreatedStopsStartUp)
     // A folder where the new file would be written makes the write fail.
     CreateDirectoryW((std::wstring(memoPath) + L".new").c_str(), nullptr);
     try {
-        CreateWindowSet();
+        BuildWindowSet();
         FAIL() << "start-up went on";
     } catch (const EFCreateError& error) {
         EXPECT_EQ(error.Message, "ﾌｧｲﾙ C:\\Windows\\HRVmemo1.txt を作成できません");
@@ -250,7 +250,7 @@ TEST_F(Notes, AMissingFileThatCannotBeCreatedStopsStartUp)
 
 TEST_F(Notes, AReadOnlyMemoKeepsTheBoardOpenAndBothFilesAsTheyWere)
 {
-    CreateWindowSet();
+    BuildWindowSet();
     std::string travel = readFile(travelPath);
     Form12->Memo1->SetText("new text");
     Form13->Edit1->SetText("TK1234567");
@@ -271,7 +271,7 @@ TEST_F(Notes, AReadOnlyMemoKeepsTheBoardOpenAndBothFilesAsTheyWere)
 
 TEST_F(Notes, AWriteThatFailsHalfwayLeavesTheOldContent)
 {
-    CreateWindowSet();
+    BuildWindowSet();
     Form12->Memo1->SetText("first");
     ASSERT_TRUE(CloseBoard());
     // Another program holds the file: the new content cannot take its place.
@@ -288,7 +288,7 @@ TEST_F(Notes, AWriteThatFailsHalfwayLeavesTheOldContent)
 
 TEST_F(Notes, TheEndOfTheSessionSavesBothFilesWithoutAMessage)
 {
-    CreateWindowSet();
+    BuildWindowSet();
     Form12->Memo1->SetText("unsaved memo");
     Form13->Edit25->SetText("IDP 42");
     EXPECT_TRUE(SendMessageW(Form1->Handle(), WM_QUERYENDSESSION, 0, 0));

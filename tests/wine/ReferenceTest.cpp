@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         WineTest::SetUp();
-        CreateWindowSet();
+        BuildWindowSet();
     }
 
     static TForm* FormNamed(const std::string& name)

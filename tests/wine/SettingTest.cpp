@@ -11,7 +11,7 @@ protected:
     void SetUp() override
     {
         WineTest::SetUp();
-        CreateWindowSet();
+        BuildWindowSet();
         Form3->Show();
     }
 
@@ -60,7 +60,7 @@ TEST_F(Settings, FillsItsControlsFromTheBoardAtConstruction)
     StoreString(L"dsteHV", L"1");
     while (!Application->Components().empty())
         delete Application->Components().back();
-    CreateWindowSet();
+    BuildWindowSet();
     EXPECT_EQ(Form3->Edit1->Text(), "大阪");
     EXPECT_EQ(Form3->Edit9->Text(), "-7");
     EXPECT_TRUE(Form3->CheckBox5->Checked());

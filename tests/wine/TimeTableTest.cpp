@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         WineTest::SetUp();
-        CreateWindowSet();
+        BuildWindowSet();
     }
 
     static TPanel* Cell(TTimeTable& form, int column, int row)

@@ -1,5 +1,6 @@
 #include "WineFixture.h"
 
+#include "clock/WindowSet.h"
 #include "toolkit/Codepage.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
@@ -113,6 +114,14 @@ void StoreDword(const std::wstring& name, DWORD value)
     HKEY key = createKey();
     RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(key);
+}
+
+void BuildWindowSet()
+{
+    CreateWindowSet();
+    for (TComponent* component : Application->Components())
+        if (auto* form = dynamic_cast<TForm*>(component))
+            form->CreateHandle();
 }
 
 std::string WindowText(const TControl& control)

@@ -44,5 +44,9 @@ std::optional<StoredValue> Stored(const std::wstring& name);
 void StoreString(const std::wstring& name, const std::wstring& text);
 void StoreDword(const std::wstring& name, DWORD value);
 
+// Builds the program's window set and makes every form's windows, as a first
+// showing would, without showing any, so that tests can read them.
+void BuildWindowSet();
+
 // What a control's real window shows, in Shift-JIS like the program's texts.
 std::string WindowText(const TControl& control);
