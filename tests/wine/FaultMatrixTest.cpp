@@ -192,6 +192,26 @@ TEST_F(Faults, ReadOnlyOrHeldNotesFilesAtClose)
     }
 }
 
+TEST_F(Faults, AReadOnlyNotesFileAtLogOffDoesNotCostTheOtherItsSave)
+{
+    for (const wchar_t* readOnly : {MemoPath, TravelPath}) {
+        SCOPED_TRACE(readOnly);
+        WriteFileContent(MemoPath, oldMemo);
+        WriteFileContent(TravelPath, oldTravel);
+        CreateWindowSet();
+        Form12->Memo1->SetText("新しいメモ");
+        Form13->Edit1->SetText("TK7654321");
+        SetFileAttributesW(readOnly, FILE_ATTRIBUTE_READONLY);
+        SendMessageW(Form1->Handle(), WM_ENDSESSION, TRUE, 0);
+
+        EXPECT_TRUE(errors.empty()) << "no one is left to read a message";
+        EXPECT_EQ(FileContent(MemoPath), readOnly == MemoPath ? oldMemo : "新しいメモ\r\n");
+        EXPECT_EQ(FileContent(TravelPath), readOnly == TravelPath ? oldTravel : "TK7654321\r\n" + oldTravel.substr(8));
+        destroyWindowSet();
+        SetFileAttributesW(readOnly, FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
 TEST_F(Faults, MemoFilesOfEveryShapeLoadAndSaveWithoutLoss)
 {
     struct Case {
