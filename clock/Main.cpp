@@ -18,6 +18,7 @@
 #include "reference/Time2.h"
 #include "settings/Setting.h"
 #include "toolkit/DateTime.h"
+#include "toolkit/Exceptions.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Text.h"
@@ -103,10 +104,16 @@ void TForm1::Close1(TObject*, TCloseAction&)
     SaveNotes();
 }
 
-// Logging off or shutting down saves the notes as closing the board would.
+// Logging off or shutting down saves the notes as closing the board would,
+// but each file on its own: no one is left to read a message, so a memo that
+// cannot be written must not cost the travel record its save.
 void TForm1::FormEndSession(TObject*)
 {
-    SaveNotes();
+    try {
+        SaveMemo(Form12->Memo1->Text());
+    } catch (const Exception&) {
+    }
+    SaveTravelRecord(Form13->FileFields());
 }
 
 void TForm1::SaveNotes()

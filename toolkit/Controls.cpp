@@ -206,8 +206,9 @@ void TWinControl::CreateHandle()
     fontHandle_ = SharedFont(Font());
     if (params.ownClass)
         RegisterOwnClass(params.className);
-    HWND window = CreateWindowExW(params.exStyle, params.className.c_str(), WideFromAnsi(caption_).c_str(),
-                                  params.style, Left(), Top(), Width(), Height(), params.parent, nullptr,
+    // The text follows once the control is set up: an edit takes a long text
+    // only after its length limit is lifted.
+    HWND window = CreateWindowExW(params.exStyle, params.className.c_str(), L"", params.style, Left(), Top(), Width(), Height(), params.parent, nullptr,
                                   ModuleInstance(), this);
     if (!window)
         throw Exception("cannot create the window of " + Name);
@@ -219,6 +220,8 @@ void TWinControl::CreateHandle()
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
     HandleCreated();
+    if (!caption_.empty())
+        SetWindowTextW(window, WideFromAnsi(caption_).c_str());
     // Windows created later come later in the Tab order.
     std::vector<TWinControl*> children;
     for (TControl* control : controls_)

@@ -100,10 +100,8 @@ WindowParams TEdit::CreateParams()
 
 void TEdit::HandleCreated()
 {
-    // No limit on the length of the text; a text set before the window
-    // existed may have been cut to the default limit when it was created.
+    // No limit on the length of the text.
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextW(Handle(), WideFromAnsi(caption_).c_str());
 }
 
 // ---- TMemo

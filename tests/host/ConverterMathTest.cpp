@@ -38,7 +38,7 @@ TEST(CurrencyRate, ARateThatIsNotANumberOrTooLargeIsRefusedByName)
     EXPECT_EQ(convertError([] { RateThousandths(""); }), "'' は浮動小数点数ではありません");
     for (const char* text : {"2147483.649", "-2147483.65", "3000000", "1e4932"})
         EXPECT_EQ(convertError([text] { RateThousandths(text); }),
-                  "'" + std::string(text) + "' は扱える換算レートの範囲を超えています");
+                  FormatPattern("'%s' は扱える換算レートの範囲を超えています", text));
 }
 
 struct CurrencyCase {
@@ -124,7 +124,7 @@ TEST(TemperatureConversion, ATextThatIsNotANumberOrAResultBeyond32BitsIsRefusedB
     EXPECT_EQ(convertError([] { CelsiusTenths(""); }), "'' は浮動小数点数ではありません");
     EXPECT_EQ(convertError([] { FahrenheitTenths("37度"); }), "'37度' は浮動小数点数ではありません");
     for (const char* text : {"1e9", "-1e9", "1e4932"}) {
-        std::string message = "'" + std::string(text) + "' の換算結果は扱える温度の範囲を超えています";
+        std::string message = FormatPattern("'%s' の換算結果は扱える温度の範囲を超えています", text);
         EXPECT_EQ(convertError([text] { CelsiusTenths(text); }), message);
         EXPECT_EQ(convertError([text] { FahrenheitTenths(text); }), message);
     }

@@ -3,6 +3,7 @@
 #include "clock/WindowSet.h"
 #include "toolkit/Codepage.h"
 #include "toolkit/Controls.h"
+#include "clock/Main.h"
 #include "toolkit/Forms.h"
 
 const wchar_t* const WineTest::KeyPath = L"Software\\Horavel";
@@ -124,6 +125,14 @@ void BuildWindowSet()
             form->CreateHandle();
 }
 
+void StoreBinary(const std::wstring& name, const std::string& bytes)
+{
+    HKEY key = createKey();
+    RegSetValueExW(key, name.c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
 std::string WindowText(const TControl& control)
 {
     auto* windowed = dynamic_cast<const TWinControl*>(&control);
@@ -132,4 +141,85 @@ std::string WindowText(const TControl& control)
     wchar_t text[256];
     int length = GetWindowTextW(windowed->Handle(), text, 256);
     return AnsiFromWide(std::wstring(text, static_cast<std::size_t>(length)));
+}
+
+std::string FileContent(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string data(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
+    CloseHandle(file);
+    return data;
+}
+
+void WriteFileContent(const std::wstring& path, const std::string& data)
+{
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void RemovePath(const std::wstring& path)
+{
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+    RemoveDirectoryW(path.c_str());
+}
+
+std::string NumberedLines(int count)
+{
+    std::string data;
+    for (int line = 1; line <= count; ++line)
+        data += "line " + std::to_string(line) + "\r\n";
+    return data;
+}
+
+HeldFile::HeldFile(const std::wstring& path)
+    : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+{
+}
+
+HeldFile::~HeldFile()
+{
+    if (Held())
+        CloseHandle(handle_);
+}
+
+namespace {
+
+void removeNotesFiles()
+{
+    for (const wchar_t* path : {MemoPath, TravelPath}) {
+        RemovePath(path);
+        RemovePath(std::wstring(path) + L".new");
+    }
+}
+
+} // namespace
+
+void NotesWineTest::SetUp()
+{
+    WineTest::SetUp();
+    removeNotesFiles();
+}
+
+void NotesWineTest::TearDown()
+{
+    WineTest::TearDown();
+    removeNotesFiles();
+}
+
+bool NotesWineTest::CloseBoard()
+{
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    Application->DispatchEvent([] { Form1->Close(); });
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }

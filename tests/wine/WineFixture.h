@@ -43,6 +43,7 @@ std::vector<std::wstring> StoredNames();
 std::optional<StoredValue> Stored(const std::wstring& name);
 void StoreString(const std::wstring& name, const std::wstring& text);
 void StoreDword(const std::wstring& name, DWORD value);
+void StoreBinary(const std::wstring& name, const std::string& bytes);
 
 // Builds the program's window set and makes every form's windows, as a first
 // showing would, without showing any, so that tests can read them.
@@ -50,3 +51,37 @@ void BuildWindowSet();
 
 // What a control's real window shows, in Shift-JIS like the program's texts.
 std::string WindowText(const TControl& control);
+
+// The two notes files and the files of their folder, for arranging and checking.
+inline const wchar_t* const MemoPath = L"C:\\Windows\\HRVmemo1.txt";
+inline const wchar_t* const TravelPath = L"C:\\Windows\\HRVmemo2.txt";
+// A file's bytes, or "<missing>".
+std::string FileContent(const std::wstring& path);
+void WriteFileContent(const std::wstring& path, const std::string& data);
+// Removes a file or an empty folder, read-only or not.
+void RemovePath(const std::wstring& path);
+// "line 1" CR LF ... "line count" CR LF.
+std::string NumberedLines(int count);
+
+// Holds a file open as another program would, allowing no one else anything.
+class HeldFile {
+public:
+    explicit HeldFile(const std::wstring& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+// Starts and ends with neither notes file nor the file beside it that a write makes.
+class NotesWineTest : public WineTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Closes the board as its close box would; true when the program would end.
+    bool CloseBoard();
+};
