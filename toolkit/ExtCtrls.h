@@ -21,6 +21,9 @@ public:
     bool SetProperty(const FormProperty& property, const FormHandlers& handlers) override;
 
 protected:
+    // Only the program sets a panel's text, so the stored caption is its text:
+    // no need to ask the window.
+    std::string GetText() const override { return caption_; }
     WindowParams CreateParams() override;
     std::intptr_t WndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
 

@@ -167,9 +167,10 @@ HWND FocusedWindow(HWND window)
     return info.hwndFocus;
 }
 
-std::string ReadWholeFile(const std::wstring& path)
+std::string FileContent(const std::wstring& path)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "<missing>";
     std::string data(GetFileSize(file, nullptr), '\0');

@@ -49,8 +49,8 @@ void RightClick(HWND window, int x, int y);
 void LeftClick(HWND window, int x, int y);
 // The window that has the keyboard focus in the thread of this window.
 HWND FocusedWindow(HWND window);
-// Reads a file of the prefix whole, or "<missing>".
-std::string ReadWholeFile(const std::wstring& path);
+// A file of the prefix, read whole, or "<missing>".
+std::string FileContent(const std::wstring& path);
 // The pop-up menu windows the process shows, in the order they opened.
 std::vector<HWND> OpenMenus(DWORD processId);
 HWND WaitForMenu(DWORD processId, size_t count, DWORD milliseconds);

@@ -76,9 +76,9 @@ TEST_F(NotesE2E, TypedNotesAreBackAfterARestart)
         PostMessageW(board, WM_CLOSE, 0, 0);
         EXPECT_EQ(horavel.WaitForExit(5000), 0);
     }
-    EXPECT_EQ(ReadWholeFile(memoPath), "\x83\x70\x83\x58\x83\x7C\x81\x5B\x83\x67\x82\xCD\x82\xA9\x82\xCE\x82\xF1"
+    EXPECT_EQ(FileContent(memoPath), "\x83\x70\x83\x58\x83\x7C\x81\x5B\x83\x67\x82\xCD\x82\xA9\x82\xCE\x82\xF1"
                                        "\x82\xCC\x92\x86\r\n\x93\xF1\x8D\x73\x96\xDA\r\n");
-    std::vector<std::string> lines = fileLines(ReadWholeFile(travelPath));
+    std::vector<std::string> lines = fileLines(FileContent(travelPath));
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[19], "\x95\xDB\x8C\xAF INS-77");
 

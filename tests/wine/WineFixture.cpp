@@ -143,19 +143,6 @@ std::string WindowText(const TControl& control)
     return AnsiFromWide(std::wstring(text, static_cast<std::size_t>(length)));
 }
 
-std::string FileContent(const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string data(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
-    CloseHandle(file);
-    return data;
-}
-
 void WriteFileContent(const std::wstring& path, const std::string& data)
 {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -1,6 +1,7 @@
 #pragma once
 // In-process tests of the real windows under Wine: each test starts from an
 // empty settings key, a fixed clock and an error display that records.
+#include "tests/e2e/Driver.h"
 #include "toolkit/DateTime.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,6 @@ std::string WindowText(const TControl& control);
 inline const wchar_t* const MemoPath = L"C:\\Windows\\HRVmemo1.txt";
 inline const wchar_t* const TravelPath = L"C:\\Windows\\HRVmemo2.txt";
 // A file's bytes, or "<missing>".
-std::string FileContent(const std::wstring& path);
 void WriteFileContent(const std::wstring& path, const std::string& data);
 // Removes a file or an empty folder, read-only or not.
 void RemovePath(const std::wstring& path);
