@@ -11,27 +11,6 @@ class ConverterE2E : public testing::Test {
 protected:
     void SetUp() override { DeleteUserKey(settingsKey); }
 
-    // Opens a command of the unit-conversion submenu, the sixth command of
-    // the menu; steps is how far down the submenu it is.
-    static HWND OpenFromUnitMenu(Program& horavel, HWND board, int steps, const wchar_t* className,
-                                 const wchar_t* caption)
-    {
-        RightClick(board, 20, 40);
-        HWND menu = WaitForMenu(horavel.Id(), 1, 3000);
-        if (!menu)
-            return nullptr;
-        for (int command = 0; command < 6; ++command)
-            PressKey(menu, VK_DOWN);
-        PressKey(menu, VK_RIGHT);
-        if (!WaitForMenu(horavel.Id(), 2, 3000))
-            return nullptr;
-        Sleep(200); // the submenu takes keys once it has its first item selected
-        for (int step = 0; step < steps; ++step)
-            PressKey(menu, VK_DOWN);
-        PressKey(menu, VK_RETURN);
-        return WaitForWindow(horavel.Id(), className, caption, 3000);
-    }
-
     static std::wstring WaitForText(HWND window, const std::wstring& text)
     {
         DWORD start = GetTickCount();
@@ -48,7 +27,7 @@ TEST_F(ConverterE2E, ARateTypedAndClosedWithCloseSurvivesARestart)
         HWND board = WaitForWindow(horavel.Id(), L"TForm1", L"Horavel V1.1", 10000);
         ASSERT_TRUE(board);
         Sleep(1000);
-        HWND currency = OpenFromUnitMenu(horavel, board, 1, L"TForm10", L"通貨換算");
+        HWND currency = OpenFromMenu(horavel, board, 6, 1, L"TForm10", L"通貨換算");
         ASSERT_TRUE(currency) << "通貨換算 did not show the currency converter";
 
         std::vector<ChildWindow> edits = ChildWindows(currency, L"Edit");
@@ -83,7 +62,7 @@ TEST_F(ConverterE2E, ARateTypedAndClosedWithCloseSurvivesARestart)
             Sleep(20);
         EXPECT_FALSE(IsWindowVisible(currency));
 
-        HWND temperature = OpenFromUnitMenu(horavel, board, 2, L"TForm11", L"温度換算");
+        HWND temperature = OpenFromMenu(horavel, board, 6, 2, L"TForm11", L"温度換算");
         ASSERT_TRUE(temperature) << "温度換算 did not show the temperature converter";
         std::vector<ChildWindow> degrees = ChildWindows(temperature, L"Edit");
         HWND fahrenheit = ChildAt(degrees, 8, 32);
@@ -104,7 +83,7 @@ TEST_F(ConverterE2E, ARateTypedAndClosedWithCloseSurvivesARestart)
     HWND board = WaitForWindow(again.Id(), L"TForm1", L"Horavel V1.1", 10000);
     ASSERT_TRUE(board);
     Sleep(1000);
-    HWND currency = OpenFromUnitMenu(again, board, 1, L"TForm10", L"通貨換算");
+    HWND currency = OpenFromMenu(again, board, 6, 1, L"TForm10", L"通貨換算");
     ASSERT_TRUE(currency);
     EXPECT_EQ(WindowText(ChildAt(ChildWindows(currency, L"Edit"), 120, 72)), L"110.5");
     PostMessageW(board, WM_CLOSE, 0, 0);

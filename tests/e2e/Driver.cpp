@@ -214,6 +214,27 @@ void PressKey(HWND window, UINT key)
     Sleep(100);
 }
 
+HWND OpenFromMenu(const Program& program, HWND board, int itemsDown, int submenuDown, const std::wstring& className,
+                  const std::wstring& caption)
+{
+    RightClick(board, 20, 40);
+    HWND menu = WaitForMenu(program.Id(), 1, 3000);
+    if (!menu)
+        return nullptr;
+    for (int item = 0; item < itemsDown; ++item)
+        PressKey(menu, VK_DOWN);
+    if (submenuDown >= 0) {
+        PressKey(menu, VK_RIGHT);
+        if (!WaitForMenu(program.Id(), 2, 3000))
+            return nullptr;
+        Sleep(200); // the submenu takes keys once it has its first item selected
+        for (int item = 0; item < submenuDown; ++item)
+            PressKey(menu, VK_DOWN);
+    }
+    PressKey(menu, VK_RETURN);
+    return WaitForWindow(program.Id(), className, caption, 3000);
+}
+
 void SetText(HWND edit, const std::wstring& text)
 {
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));

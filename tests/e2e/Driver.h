@@ -56,6 +56,12 @@ std::vector<HWND> OpenMenus(DWORD processId);
 HWND WaitForMenu(DWORD processId, size_t count, DWORD milliseconds);
 // A key pressed and released on a window (arrows, Enter, Escape in menus).
 void PressKey(HWND window, UINT key);
+// Opens a window from the board's pop-up menu as a user would: a right-click
+// on the board, Down itemsDown times; where submenuDown is not negative, Right
+// into that item's submenu and Down submenuDown more; then Enter. Gives the
+// window of that class and caption once it shows, or nullptr.
+HWND OpenFromMenu(const Program& program, HWND board, int itemsDown, int submenuDown, const std::wstring& className,
+                  const std::wstring& caption);
 // Replaces the text of an edit control, as a paste would.
 void SetText(HWND edit, const std::wstring& text);
 // Types characters into a window, one WM_CHAR each.

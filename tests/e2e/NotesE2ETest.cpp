@@ -8,19 +8,6 @@ namespace {
 const std::wstring memoPath = L"C:\\Windows\\HRVmemo1.txt";
 const std::wstring travelPath = L"C:\\Windows\\HRVmemo2.txt";
 
-// Chooses "メモ" (7 items down the menu) or "備忘録" (8) and waits for its window.
-HWND openFromMenu(Program& horavel, HWND board, int itemsDown, const wchar_t* className, const wchar_t* caption)
-{
-    RightClick(board, 20, 8);
-    HWND menu = WaitForMenu(horavel.Id(), 1, 3000);
-    if (!menu)
-        return nullptr;
-    for (int item = 0; item < itemsDown; ++item)
-        PressKey(menu, VK_DOWN);
-    PressKey(menu, VK_RETURN);
-    return WaitForWindow(horavel.Id(), className, caption, 3000);
-}
-
 std::vector<std::string> fileLines(const std::string& data)
 {
     std::vector<std::string> lines;
@@ -46,7 +33,7 @@ TEST_F(NotesE2E, TypedNotesAreBackAfterARestart)
         ASSERT_TRUE(board);
         Sleep(1000);
 
-        HWND memoWindow = openFromMenu(horavel, board, 7, L"TForm12", L"メモ");
+        HWND memoWindow = OpenFromMenu(horavel, board, 7, -1, L"TForm12", L"メモ");
         ASSERT_TRUE(memoWindow) << "メモ did not open";
         std::vector<ChildWindow> memo = ChildWindows(memoWindow, L"Edit");
         ASSERT_EQ(memo.size(), 1u);
@@ -54,7 +41,7 @@ TEST_F(NotesE2E, TypedNotesAreBackAfterARestart)
         TypeText(memo[0].handle, L"パスポートはかばんの中\r二行目");
         SaveScreenshot(memoWindow, L"memo");
 
-        HWND record = openFromMenu(horavel, board, 8, L"TForm13", L"備忘録");
+        HWND record = OpenFromMenu(horavel, board, 8, -1, L"TForm13", L"備忘録");
         ASSERT_TRUE(record) << "備忘録 did not open";
         std::vector<ChildWindow> fields = ChildWindows(record, L"Edit");
         ASSERT_EQ(fields.size(), 21u);
@@ -86,10 +73,10 @@ TEST_F(NotesE2E, TypedNotesAreBackAfterARestart)
     HWND board = WaitForWindow(again.Id(), L"TForm1", L"Horavel V1.1", 10000);
     ASSERT_TRUE(board);
     Sleep(1000);
-    HWND memoWindow = openFromMenu(again, board, 7, L"TForm12", L"メモ");
+    HWND memoWindow = OpenFromMenu(again, board, 7, -1, L"TForm12", L"メモ");
     ASSERT_TRUE(memoWindow);
     EXPECT_EQ(WindowText(ChildWindows(memoWindow, L"Edit")[0].handle), L"パスポートはかばんの中\r\n二行目\r\n");
-    HWND record = openFromMenu(again, board, 8, L"TForm13", L"備忘録");
+    HWND record = OpenFromMenu(again, board, 8, -1, L"TForm13", L"備忘録");
     ASSERT_TRUE(record);
     EXPECT_EQ(WindowText(ChildAt(ChildWindows(record, L"Edit"), 80, 80)), L"保険 INS-77");
     PostMessageW(board, WM_CLOSE, 0, 0);

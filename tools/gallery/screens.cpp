@@ -32,27 +32,6 @@ const Screen screens[] = {
     {L"taisikan", L"TForm15", L"日本の在外公館", 9, 1},
 };
 
-// Right-clicks the board, walks its menu with keys and waits for the window.
-HWND open(const Program& horavel, HWND board, const Screen& screen)
-{
-    RightClick(board, 20, 40);
-    HWND menu = WaitForMenu(horavel.Id(), 1, 3000);
-    if (!menu)
-        return nullptr;
-    for (int item = 0; item < screen.itemsDown; ++item)
-        PressKey(menu, VK_DOWN);
-    if (screen.submenuDown >= 0) {
-        PressKey(menu, VK_RIGHT);
-        if (!WaitForMenu(horavel.Id(), 2, 3000))
-            return nullptr;
-        Sleep(200); // the submenu takes keys once it has its first item selected
-        for (int item = 0; item < screen.submenuDown; ++item)
-            PressKey(menu, VK_DOWN);
-    }
-    PressKey(menu, VK_RETURN);
-    return WaitForWindow(horavel.Id(), screen.className, screen.caption, 3000);
-}
-
 } // namespace
 
 int main()
@@ -68,7 +47,7 @@ int main()
 
     int failures = 0;
     for (const Screen& screen : screens) {
-        HWND window = open(horavel, board, screen);
+        HWND window = OpenFromMenu(horavel, board, screen.itemsDown, screen.submenuDown, screen.className, screen.caption);
         if (!window) {
             std::printf("%ls did not open\n", screen.name);
             ++failures;
