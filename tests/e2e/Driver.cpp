@@ -214,11 +214,16 @@ void PressKey(HWND window, UINT key)
     Sleep(100);
 }
 
+HWND OpenMenu(const Program& program, HWND board, int x, int y)
+{
+    RightClick(board, x, y);
+    return WaitForMenu(program.Id(), 1, 3000);
+}
+
 HWND OpenFromMenu(const Program& program, HWND board, int itemsDown, int submenuDown, const std::wstring& className,
                   const std::wstring& caption)
 {
-    RightClick(board, 20, 40);
-    HWND menu = WaitForMenu(program.Id(), 1, 3000);
+    HWND menu = OpenMenu(program, board, 20, 40);
     if (!menu)
         return nullptr;
     for (int item = 0; item < itemsDown; ++item)

@@ -56,6 +56,9 @@ std::vector<HWND> OpenMenus(DWORD processId);
 HWND WaitForMenu(DWORD processId, size_t count, DWORD milliseconds);
 // A key pressed and released on a window (arrows, Enter, Escape in menus).
 void PressKey(HWND window, UINT key);
+// Right-clicks a point of the board and waits for its pop-up menu; the menu
+// window, or nullptr when none opened.
+HWND OpenMenu(const Program& program, HWND board, int x, int y);
 // Opens a window from the board's pop-up menu as a user would: a right-click
 // on the board, Down itemsDown times; where submenuDown is not negative, Right
 // into that item's submenu and Down submenuDown more; then Enter. Gives the

@@ -87,8 +87,7 @@ protected:
     // Right-clicks the board and walks its menu with the given keys.
     HWND Choose(const MenuWindow& window)
     {
-        RightClick(board_, 30, 40);
-        HWND menu = WaitForMenu(horavel_.Id(), 1, 3000);
+        HWND menu = OpenMenu(horavel_, board_, 30, 40);
         if (!menu)
             return nullptr;
         for (UINT key : window.keys)

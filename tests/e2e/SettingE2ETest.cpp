@@ -21,8 +21,7 @@ protected:
     // last key chooses.
     void ChooseFromMenu(Program& horavel, HWND board, POINT at, std::initializer_list<UINT> keys)
     {
-        RightClick(board, at.x, at.y);
-        HWND menu = WaitForMenu(horavel.Id(), 1, 3000);
+        HWND menu = OpenMenu(horavel, board, at.x, at.y);
         ASSERT_TRUE(menu) << "no menu opened";
         for (UINT key : keys)
             PressKey(menu, key);
@@ -45,8 +44,7 @@ TEST_F(SettingE2E, ANewPlaceChosenInTheDialogShowsAndSurvivesARestart)
         Sleep(1500);
 
         // The whole menu, with the time-difference submenu unfolded.
-        RightClick(board, 60, 24); // on slot a's time panel
-        HWND menu = WaitForMenu(horavel.Id(), 1, 3000);
+        HWND menu = OpenMenu(horavel, board, 60, 24); // on slot a's time panel
         ASSERT_TRUE(menu) << "a right-click on a panel opened no menu";
         for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT})
             PressKey(menu, key);

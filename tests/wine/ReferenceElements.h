@@ -38,33 +38,28 @@ constexpr TColor lime = 0x00FF00, aqua = 0xFFFF00, yellow = 0x00FFFF, blue = 0xF
 constexpr TColor ink = clWindowText;
 constexpr Kind cell = Kind::Cell, label = Kind::Label, rule = Kind::Rule, button = Kind::Button;
 
+// The two time-difference tables differ only in their title and hour cells.
+inline const std::vector<Element>& TimeTableElements()
+{
+    static const std::vector<Element> elements = {
+        {"", "Panel1", cell, 0, 0, 49, 17, lime, ink, 11, false, "日  本"},
+        {"", "Panel14", cell, 48, 0, 49, 17, lime, ink, 11, false, "ﾆｭｰﾖｰｸ"},
+        {"", "Panel27", cell, 96, 0, 49, 17, lime, ink, 11, false, "シカゴ"},
+        {"", "Panel40", cell, 144, 0, 49, 17, lime, ink, 11, false, "ﾛｻﾝｾﾞﾙｽ"},
+        {"", "Panel53", cell, 192, 0, 49, 17, lime, ink, 11, false, "ロンドン"},
+        {"", "Panel66", cell, 240, 0, 49, 17, lime, ink, 11, false, "パリ"},
+        {"", "Panel79", cell, 0, 216, 105, 17, aqua, ink, 11, false, "日本時間に対し当日"},
+        {"", "Panel80", cell, 112, 216, 105, 17, yellow, ink, 11, false, "日本時間に対し前日"},
+        {"", "Button1", button, 224, 216, 65, 25, 0, ink, 12, false, "閉じる"},
+    };
+    return elements;
+}
+
 inline const std::vector<Window>& Windows()
 {
     static const std::vector<Window> windows = {
-        {"Form5", "時差早見表", 298, 273, true, 0, 0, 72,
-         {
-             {"", "Panel1", cell, 0, 0, 49, 17, lime, ink, 11, false, "日  本"},
-             {"", "Panel14", cell, 48, 0, 49, 17, lime, ink, 11, false, "ﾆｭｰﾖｰｸ"},
-             {"", "Panel27", cell, 96, 0, 49, 17, lime, ink, 11, false, "シカゴ"},
-             {"", "Panel40", cell, 144, 0, 49, 17, lime, ink, 11, false, "ﾛｻﾝｾﾞﾙｽ"},
-             {"", "Panel53", cell, 192, 0, 49, 17, lime, ink, 11, false, "ロンドン"},
-             {"", "Panel66", cell, 240, 0, 49, 17, lime, ink, 11, false, "パリ"},
-             {"", "Panel79", cell, 0, 216, 105, 17, aqua, ink, 11, false, "日本時間に対し当日"},
-             {"", "Panel80", cell, 112, 216, 105, 17, yellow, ink, 11, false, "日本時間に対し前日"},
-             {"", "Button1", button, 224, 216, 65, 25, 0, ink, 12, false, "閉じる"},
-         }},
-        {"Form6", "時差早見表（DST: サマータイム）", 298, 273, true, 0, 0, 72,
-         {
-             {"", "Panel1", cell, 0, 0, 49, 17, lime, ink, 11, false, "日  本"},
-             {"", "Panel14", cell, 48, 0, 49, 17, lime, ink, 11, false, "ﾆｭｰﾖｰｸ"},
-             {"", "Panel27", cell, 96, 0, 49, 17, lime, ink, 11, false, "シカゴ"},
-             {"", "Panel40", cell, 144, 0, 49, 17, lime, ink, 11, false, "ﾛｻﾝｾﾞﾙｽ"},
-             {"", "Panel53", cell, 192, 0, 49, 17, lime, ink, 11, false, "ロンドン"},
-             {"", "Panel66", cell, 240, 0, 49, 17, lime, ink, 11, false, "パリ"},
-             {"", "Panel79", cell, 0, 216, 105, 17, aqua, ink, 11, false, "日本時間に対し当日"},
-             {"", "Panel80", cell, 112, 216, 105, 17, yellow, ink, 11, false, "日本時間に対し前日"},
-             {"", "Button1", button, 224, 216, 65, 25, 0, ink, 12, false, "閉じる"},
-         }},
+        {"Form5", "時差早見表", 298, 273, true, 0, 0, 72, TimeTableElements()},
+        {"Form6", "時差早見表（DST: サマータイム）", 298, 273, true, 0, 0, 72, TimeTableElements()},
         {"Form7", "国際電話のかけ方", 298, 368, true, 0, 0, 0,
          {
              {"", "Label3", label, 152, 280, 0, 0, 0, ink, 11, false, "*日本の場合、市外局番の"},

@@ -10,8 +10,7 @@ const wchar_t* const WineTest::KeyPath = L"Software\\Horavel";
 
 void WineTest::SetUp()
 {
-    RegDeleteTreeW(HKEY_CURRENT_USER, KeyPath);
-    RegDeleteKeyW(HKEY_CURRENT_USER, KeyPath);
+    DeleteUserKey(KeyPath);
     Application->Initialize();
     Application->SetTitle("Horavel");
     Application->ErrorDisplay = [this](const std::string& text) { errors.push_back(text); };
@@ -49,13 +48,6 @@ HKEY openKey()
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, WineTest::KeyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
         return nullptr;
-    return key;
-}
-
-HKEY createKey()
-{
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, WineTest::KeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
     return key;
 }
 
@@ -104,17 +96,12 @@ std::optional<StoredValue> Stored(const std::wstring& name)
 
 void StoreString(const std::wstring& name, const std::wstring& text)
 {
-    HKEY key = createKey();
-    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    SetUserString(WineTest::KeyPath, name, text);
 }
 
 void StoreDword(const std::wstring& name, DWORD value)
 {
-    HKEY key = createKey();
-    RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    SetUserDword(WineTest::KeyPath, name, value);
 }
 
 void BuildWindowSet()
@@ -127,10 +114,8 @@ void BuildWindowSet()
 
 void StoreBinary(const std::wstring& name, const std::string& bytes)
 {
-    HKEY key = createKey();
-    RegSetValueExW(key, name.c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
-                   static_cast<DWORD>(bytes.size()));
-    RegCloseKey(key);
+    RegSetKeyValueW(HKEY_CURRENT_USER, WineTest::KeyPath, name.c_str(), REG_BINARY, bytes.data(),
+                    static_cast<DWORD>(bytes.size()));
 }
 
 std::string WindowText(const TControl& control)
